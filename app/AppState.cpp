@@ -1,0 +1,36 @@
+#include "app/AppState.h"
+
+#include "app/SharedNames.h"
+
+namespace {
+UINT g_stowpouchMessage = 0;
+UINT g_systemHotKeyMessage = 0;
+HWND g_mainWindow = nullptr;
+
+std::string& DesktopPath() {
+  static std::string path;
+  return path;
+}
+}  // namespace
+
+UINT StowpouchMessage() { return g_stowpouchMessage; }
+UINT SystemHotKeyMessage() { return g_systemHotKeyMessage; }
+
+void RegisterAppMessages() {
+  g_stowpouchMessage = RegisterWindowMessageA(STOWPOUCH_MESSAGE_NAME);
+  g_systemHotKeyMessage = RegisterWindowMessageA(SYSTEM_HOTKEY_MESSAGE_NAME);
+}
+
+HWND MainWindow() { return g_mainWindow; }
+void SetMainWindow(HWND window) { g_mainWindow = window; }
+
+const std::string& DesktopFolderPath() { return DesktopPath(); }
+void SetDesktopFolderPath(const std::string& path) { DesktopPath() = path; }
+
+void DrainMessageQueue() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}

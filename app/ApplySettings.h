@@ -1,0 +1,8 @@
+#pragma once
+
+// Makes the launch surfaces follow the settings record: the menu hotkey,
+// the desktop-edge watch and the Windows-key hook.
+void ApplySettings();
+
+// Stops the desktop-edge watch and the Windows-key hook at shutdown.
+void StopOutsideComponents();

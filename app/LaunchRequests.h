@@ -1,0 +1,24 @@
+#pragma once
+// What the main window makes of the messages that outside programs post.
+#include <cstdint>
+
+struct SettingsRecord;
+
+// Where the pouch menu was asked for; the desktop edges use the codes of
+// their "StowpouchMsg" (200 left, 201 right, 202 top, 203 bottom).
+enum LaunchSurface {
+  kSurfaceTrayIcon = 1,
+  kSurfaceQuickLaunch = 2,
+  kSurfaceMenuHotKey = 3,
+};
+
+// The launch-surface code of the pouch menu that a "StowpouchMsg" asks
+// for, or 0 when the message asks for nothing (an unknown code, or a
+// desktop edge that the settings switch off).
+int PouchSurfaceForMessage(uintptr_t wParam, const SettingsRecord& settings);
+
+enum class SystemHotKeyAction { kNone, kMinimizePouch, kRestorePouch };
+
+// Windows key + M minimises the pouch windows, Windows key + Shift + M
+// brings them back; lParam carries the modifiers low and the key high.
+SystemHotKeyAction SystemHotKeyActionFor(intptr_t lParam);

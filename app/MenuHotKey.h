@@ -1,0 +1,22 @@
+#pragma once
+// The hot key that opens the pouch menu (Windows key + Q unless the options
+// say otherwise). Its identifier is its virtual-key code, or 0 while it is
+// not registered.
+#include <windows.h>
+
+struct SettingsRecord;
+
+class MenuHotKey {
+ public:
+  int Id() const { return id_; }
+  // Registers the combination the settings name. A failed registration is
+  // silent and keeps the identifier all the same.
+  void Register(HWND window, const SettingsRecord& settings);
+  void Unregister(HWND window);
+  void Forget() { id_ = 0; }
+
+ private:
+  int id_ = 0;
+};
+
+MenuHotKey& TheMenuHotKey();

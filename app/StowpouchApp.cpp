@@ -1,0 +1,72 @@
+#include "app/StowpouchApp.h"
+
+#include <objbase.h>
+
+#include "app/AppState.h"
+#include "app/SharedNames.h"
+#include "app/StowpouchDlg.h"
+#include "resources/resource.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+
+CStowpouchApp theApp;
+
+// The main dialog's template names this class: that is how a second copy
+// and the outside programs find the main window.
+void RegisterMainWindowClass(HINSTANCE instance) {
+  WNDCLASSA windowClass = {};
+  windowClass.style = CS_DBLCLKS | CS_SAVEBITS | CS_BYTEALIGNWINDOW;
+  windowClass.lpfnWndProc = DefDlgProcA;
+  windowClass.cbWndExtra = DLGWINDOWEXTRA;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+  windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1);
+  windowClass.lpszClassName = STOWPOUCH_WINDOW_CLASS;
+  RegisterClassA(&windowClass);
+}
+
+// Shows the window of the copy that already runs; true when there is one.
+bool ShowRunningCopy() {
+  const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
+  if (!running) return false;
+  ShowWindow(running, SW_SHOWNORMAL);
+  BringWindowToTop(running);
+  SetForegroundWindow(running);
+  DrainMessageQueue();
+  InvalidateRect(running, nullptr, TRUE);
+  return true;
+}
+
+}  // namespace
+
+BOOL CStowpouchApp::InitApplication() {
+  RegisterMainWindowClass(m_hInstance);
+  return CWinApp::InitApplication();
+}
+
+BOOL CStowpouchApp::InitInstance() {
+  if (ShowRunningCopy()) return FALSE;
+
+  CoInitialize(nullptr);
+  // With no foreground lock the program may take the foreground whenever
+  // its menus and windows need it.
+  DWORD savedLockTimeout = 0;
+  SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &savedLockTimeout, SPIF_SENDCHANGE);
+  SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+
+  // The main window's icons depend on the settings, so they come first.
+  LoadSettings();
+  {
+    CStowpouchDlg mainWindow;
+    mainWindow.DoModal();
+    m_hMainWnd = nullptr;
+  }
+
+  SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,
+                        reinterpret_cast<void*>(static_cast<UINT_PTR>(savedLockTimeout)),
+                        SPIF_SENDCHANGE);
+  CoUninitialize();
+  return FALSE;
+}

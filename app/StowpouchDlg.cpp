@@ -1,0 +1,247 @@
+#include "app/StowpouchDlg.h"
+
+#include <shlobj.h>
+
+#include <cstdint>
+
+#include "app/AppState.h"
+#include "app/ApplySettings.h"
+#include "app/CommandLine.h"
+#include "app/InformationDialog.h"
+#include "app/LaunchRequests.h"
+#include "app/MenuHotKey.h"
+#include "framework/WinApp.h"
+#include "menu/DiskFreeSpace.h"
+#include "menu/PouchMenu.h"
+#include "resources/resource.h"
+#include "settings/SettingsStore.h"
+#include "shellext/GraftlingIds.h"
+#include "windows/ClassNames.h"
+#include "windows/ShellFolders.h"
+
+namespace {
+
+constexpr int kWindowWidth = 436;
+constexpr int kWindowHeight = 266;
+constexpr int kLargeIconSize = 64;
+constexpr int kSmallIconSize = 16;
+
+struct ControlPlace {
+  int id;
+  int x;
+  int y;
+};
+
+constexpr ControlPlace kButtonPlaces[] = {
+    {IDC_OPTIONS, 309, 29},      {IDC_SHOW_HIDE_WINDOW, 309, 71}, {IDC_ARRANGE_TASKBAR, 309, 113},
+    {IDC_SET_SHORTCUT_KEY, 309, 155}, {IDOK, 57, 206},          {IDC_EXIT, 140, 206},
+    {IDC_ABOUT, 223, 206},       {IDC_HELP_PAGE, 306, 206},
+};
+
+constexpr UINT kIconIds[] = {IDR_MAINFRAME, IDI_APPLICATION_WINDOW, IDI_DESKTOP, IDI_CLOSE,
+                             IDI_MINIMIZE,  IDI_DRIVE,              IDI_EXPLORER, IDI_FOLDER,
+                             IDI_BROWSER,   IDI_BROWSER2,           IDI_COMMAND};
+
+HICON LoadIconImage(UINT id, int size, UINT flags) {
+  return static_cast<HICON>(
+      LoadImageA(AppInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, flags));
+}
+
+void MoveControl(HWND dialog, int id, int x, int y) {
+  SetWindowPos(GetDlgItem(dialog, id), nullptr, x, y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+CStowpouchDlg::CStowpouchDlg() : CDialog(IDD_STOWPOUCH_DIALOG) {
+  RegisterAppMessages();
+  LoadBuiltInClassNames();
+  LoadIcons();
+  TheMenuHotKey().Forget();
+  LookUpDiskFreeSpaceEx();
+}
+
+void CStowpouchDlg::LoadIcons() {
+  // Sixteen colours unless the settings ask for the icons' full depth.
+  const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
+  for (std::size_t i = 0; i < m_icons.size(); ++i) {
+    m_icons[i].resourceId = kIconIds[i];
+    m_icons[i].large.Reset(LoadIconImage(kIconIds[i], kLargeIconSize, flags));
+    m_icons[i].small.Reset(LoadIconImage(kIconIds[i], kSmallIconSize, flags));
+  }
+}
+
+HICON CStowpouchDlg::Icon(UINT resourceId, bool large) const {
+  for (const IconPair& pair : m_icons)
+    if (pair.resourceId == resourceId) return large ? pair.large.Get() : pair.small.Get();
+  return nullptr;
+}
+
+void CStowpouchDlg::DoDataExchange(CDataExchange*) {}
+
+BOOL CStowpouchDlg::OnInitDialog() {
+  // The first load request switches Graftling's taskbar filter on.
+  SHLoadInProc(CLSID_Graftling);
+  CDialog::OnInitDialog();
+  ExtendSystemMenu();
+  LayOutControls();
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, true)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
+  SetMainWindow(m_hWnd);
+
+  std::string desktop;
+  if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
+
+  ApplySettings();
+
+  if (IsHideOption(CWinApp::Current()->m_lpCmdLine) && Settings().HideStartup == 1)
+    PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
+  return TRUE;
+}
+
+void CStowpouchDlg::ExtendSystemMenu() {
+  const HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
+  const std::string about = LoadResourceString(IDS_ABOUTBOX);
+  if (!systemMenu || about.empty()) return;
+  AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+}
+
+void CStowpouchDlg::LayOutControls() {
+  SetWindowPos(m_hWnd, nullptr, 0, 0, kWindowWidth, kWindowHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(GetDlgItem(IDC_PICTURE), nullptr, 14, 13, 282, 178,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  for (const ControlPlace& place : kButtonPlaces) MoveControl(m_hWnd, place.id, place.x, place.y);
+}
+
+void CStowpouchDlg::ShowMainWindow() {
+  ShowWindow(m_hWnd, SW_SHOWNORMAL);
+  BringWindowToTop(m_hWnd);
+  SetForegroundWindow(m_hWnd);
+  DrainMessageQueue();
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
+  CInformationDialog dialog(m_hWnd);
+  dialog.m_message = LoadResourceString(textId);
+  if (dialog.DoModal() != IDOK) return false;
+  dontAskAgain = dialog.m_dontShowAgain;
+  return true;
+}
+
+void CStowpouchDlg::OnOK() {
+  SettingsRecord& settings = Settings();
+  if (settings.QueryHide == 0 && !Confirm(IDS_QUERY_HIDE, settings.QueryHide)) return;
+  SaveSettings();
+  ShowWindow(m_hWnd, SW_HIDE);
+}
+
+void CStowpouchDlg::OnCancel() {
+  SettingsRecord& settings = Settings();
+  if (settings.QueryQuit == 0 && !Confirm(IDS_QUERY_QUIT, settings.QueryQuit)) return;
+  SaveSettings();
+  EndDialog(IDCANCEL);
+}
+
+bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
+  if (code != BN_CLICKED) return false;
+  switch (id) {
+    case IDC_EXIT:
+      OnCancel();
+      return true;
+    case IDC_OPTIONS:
+    case IDC_SHOW_HIDE_WINDOW:
+    case IDC_ARRANGE_TASKBAR:
+    case IDC_SET_SHORTCUT_KEY:
+    case IDC_ABOUT:
+    case IDC_HELP_PAGE:
+      // Their dialogs and pages belong to the subsystems that own them.
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      if (!IsIconic(m_hWnd)) return false;
+      PaintMinimised();
+      result = 0;
+      return true;
+    case WM_QUERYDRAGICON:
+      result = reinterpret_cast<LRESULT>(Icon(IDR_MAINFRAME, true));
+      return true;
+    case WM_ERASEBKGND:
+      EraseBackground(reinterpret_cast<HDC>(wParam));
+      result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CStowpouchDlg::PaintMinimised() {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(m_hWnd, &paint);
+  SendMessageA(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  const int x = (client.right - client.left - kLargeIconSize + 1) / 2;
+  const int y = (client.bottom - client.top - kLargeIconSize + 1) / 2;
+  DrawIconEx(dc, x, y, Icon(IDR_MAINFRAME, true), kLargeIconSize, kLargeIconSize, 0, nullptr,
+             DI_NORMAL);
+  EndPaint(m_hWnd, &paint);
+}
+
+void CStowpouchDlg::EraseBackground(HDC dc) {
+  // The rectangle reaches past the client area so that its outline never
+  // shows.
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  const SelectedObject brush(dc, GetStockObject(WHITE_BRUSH));
+  Rectangle(dc, client.left - 10, client.top - 10, client.right + 10, client.bottom + 10);
+}
+
+INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
+      static_cast<int>(wParam) == TheMenuHotKey().Id()) {
+    OnMenuHotKey();
+  } else if (message == StowpouchMessage() && message != 0) {
+    OnStowpouchMessage(wParam, lParam);
+  }
+  return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+void CStowpouchDlg::OnMenuHotKey() {
+  // While its menu is open the combination opens nothing more.
+  const bool reRegister = Settings().MenuPosHotKey == 1;
+  if (reRegister) TheMenuHotKey().Unregister(m_hWnd);
+  ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
+  if (reRegister) TheMenuHotKey().Register(m_hWnd, Settings());
+}
+
+void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
+  const int surface = PouchSurfaceForMessage(wParam, Settings());
+  if (surface == 0) return;
+  if (surface == kSurfaceQuickLaunch) {
+    ShowPouchMenu(surface, -1, -1);
+  } else {
+    const auto point = static_cast<uint32_t>(lParam);
+    ShowPouchMenu(surface, static_cast<int>(point & 0xFFFFu), static_cast<int>(point >> 16));
+  }
+}
+
+void CStowpouchDlg::OnDestroy() {
+  // The second load request switches the taskbar filter off again.
+  SHLoadInProc(CLSID_Graftling);
+  StopOutsideComponents();
+  for (IconPair& pair : m_icons) {
+    pair.large.Reset();
+    pair.small.Reset();
+  }
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The main window: the small control panel that receives every event of
+// the program, from its buttons to the messages of the outside programs.
+// It runs as a modal dialog for the whole life of the process.
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "framework/Dialog.h"
+#include "framework/Handles.h"
+
+class CStowpouchDlg : public CDialog {
+ public:
+  CStowpouchDlg();
+
+  // The program icon and the ten icons of the pouch menu, 64 x 64 (large)
+  // or 16 x 16; null for a resource that is not among them.
+  HICON Icon(UINT resourceId, bool large) const;
+
+  // Shows the window normally and brings it to the front.
+  void ShowMainWindow();
+
+ protected:
+  void DoDataExchange(CDataExchange* dx) override;
+  INT_PTR DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  BOOL OnInitDialog() override;
+  void OnOK() override;      // the hide path
+  void OnCancel() override;  // the quit path
+  bool OnCommand(WORD id, WORD code, HWND control) override;
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void OnDestroy() override;
+
+ private:
+  struct IconPair {
+    UINT resourceId;
+    UniqueIcon large;
+    UniqueIcon small;
+  };
+
+  void LoadIcons();
+  void ExtendSystemMenu();
+  void LayOutControls();
+  void OnMenuHotKey();
+  void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
+  bool Confirm(UINT textId, int32_t& dontAskAgain);
+  void PaintMinimised();
+  void EraseBackground(HDC dc);
+
+  // Application windows the user hid by hand; not saved anywhere.
+  std::vector<HWND> m_hiddenWindows;
+  std::array<IconPair, 11> m_icons;
+};

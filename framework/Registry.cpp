@@ -1,0 +1,54 @@
+#include "framework/Registry.h"
+
+#include <vector>
+
+RegistryKey::RegistryKey(HKEY parent, const char* path, REGSAM access) {
+  RegOpenKeyExA(parent, path, 0, access, key_.Receive());
+}
+
+RegistryKey RegistryKey::Create(HKEY parent, const char* path) {
+  RegistryKey key;
+  DWORD disposition = 0;
+  RegCreateKeyExA(parent, path, 0, const_cast<char*>(""), REG_OPTION_NON_VOLATILE,
+                  KEY_ALL_ACCESS, nullptr, key.key_.Receive(), &disposition);
+  return key;
+}
+
+bool RegistryKey::QueryNumber(const char* name, int32_t& value) const {
+  BYTE buffer[4] = {};
+  DWORD size = sizeof buffer;
+  if (RegQueryValueExA(key_.Get(), name, nullptr, nullptr, buffer, &size) != ERROR_SUCCESS)
+    return false;
+  if (size != sizeof buffer) return false;
+  value = static_cast<int32_t>(static_cast<uint32_t>(buffer[0]) |
+                               static_cast<uint32_t>(buffer[1]) << 8 |
+                               static_cast<uint32_t>(buffer[2]) << 16 |
+                               static_cast<uint32_t>(buffer[3]) << 24);
+  return true;
+}
+
+bool RegistryKey::QueryText(const char* name, std::size_t capacity, std::string& text) const {
+  if (capacity == 0) return false;
+  std::vector<char> buffer(capacity, '\0');
+  DWORD size = static_cast<DWORD>(capacity);
+  if (RegQueryValueExA(key_.Get(), name, nullptr, nullptr,
+                       reinterpret_cast<BYTE*>(buffer.data()), &size) != ERROR_SUCCESS)
+    return false;
+  if (size > capacity) return false;
+  std::size_t length = 0;
+  while (length < size && buffer[length] != '\0') ++length;
+  if (length >= capacity) return false;
+  text.assign(buffer.data(), length);
+  return true;
+}
+
+bool RegistryKey::SetNumber(const char* name, int32_t value) const {
+  const DWORD data = static_cast<DWORD>(value);
+  return RegSetValueExA(key_.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                        sizeof data) == ERROR_SUCCESS;
+}
+
+bool RegistryKey::SetText(const char* name, const std::string& text) const {
+  return RegSetValueExA(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}

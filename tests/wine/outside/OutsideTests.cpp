@@ -1,0 +1,299 @@
+// Real clicks and key presses through SendInput, in the Wine bench's
+// 1024x768 virtual desktop with its taskbar along the bottom.
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "app/SharedNames.h"
+#include "outside/keysnare/Keysnare.h"
+#include "outside/sprigload/Sprigload.h"
+
+namespace {
+
+constexpr DWORD kTimeoutMs = 5000;
+const UINT kStowpouchMsg = RegisterWindowMessageA(STOWPOUCH_MESSAGE_NAME);
+const UINT kHotKeyMsg = RegisterWindowMessageA(SYSTEM_HOTKEY_MESSAGE_NAME);
+
+// Pumps this thread's queue until `count` messages that `wanted` accepts have
+// arrived or the time is up; everything else is dispatched.
+std::vector<MSG> Collect(const std::function<bool(const MSG&)>& wanted, size_t count,
+                         HANDLE also_wait = nullptr) {
+  std::vector<MSG> got;
+  const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
+  while (got.size() < count) {
+    MSG msg;
+    while (got.size() < count && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (wanted(msg)) {
+        got.push_back(msg);
+      } else {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+    const ULONGLONG now = GetTickCount64();
+    if (got.size() >= count || now >= deadline) break;
+    const DWORD woke = MsgWaitForMultipleObjects(also_wait ? 1 : 0, &also_wait, FALSE,
+                                                 static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+    if (also_wait != nullptr && woke == WAIT_OBJECT_0) break;
+  }
+  return got;
+}
+
+std::vector<MSG> CollectId(UINT id, size_t count) {
+  return Collect([id](const MSG& m) { return m.message == id; }, count);
+}
+
+class TestWindow {
+ public:
+  TestWindow(const char* cls, int x, int y, int w, int h) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = cls;
+    RegisterClassA(&wc);  // fails harmlessly when already registered
+    // A tool window has no taskbar button that a bottom-edge click could hit.
+    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, cls, "outside test", WS_POPUP | WS_VISIBLE, x, y, w, h,
+                            nullptr, nullptr, wc.hInstance, nullptr);
+  }
+  ~TestWindow() { DestroyWindow(hwnd_); }
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
+int ScreenWidth() { return GetSystemMetrics(SM_CXVIRTUALSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYVIRTUALSCREEN); }
+
+// Absolute coordinates are 0..65535 across the virtual screen; round up so
+// the pixel they map back to is the one asked for.
+LONG Normalized(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
+
+void Click(int x, int y) {
+  INPUT in[3] = {};
+  for (INPUT& i : in) i.type = INPUT_MOUSE;
+  in[0].mi.dx = Normalized(x - GetSystemMetrics(SM_XVIRTUALSCREEN), ScreenWidth());
+  in[0].mi.dy = Normalized(y - GetSystemMetrics(SM_YVIRTUALSCREEN), ScreenHeight());
+  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  ASSERT_EQ(3u, SendInput(3, in, sizeof(INPUT)));
+}
+
+// Keys as "+vk" (down) and "-vk" (up).
+void Keys(std::initializer_list<int> strokes) {
+  std::vector<INPUT> in;
+  for (int stroke : strokes) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = static_cast<WORD>(stroke < 0 ? -stroke : stroke);
+    i.ki.dwFlags = stroke < 0 ? KEYEVENTF_KEYUP : 0;
+    in.push_back(i);
+  }
+  ASSERT_EQ(in.size(), SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT)));
+}
+
+std::string Describe(const MSG& m) {
+  return std::to_string(m.wParam) + "@" + std::to_string(static_cast<short>(LOWORD(m.lParam))) + "," +
+         std::to_string(static_cast<short>(HIWORD(m.lParam)));
+}
+
+// ---- Sprigload -------------------------------------------------------------
+
+struct EdgeCase {
+  const char* name;
+  BOOL top, right, bottom;  // left stays on for the closing click
+  int x, y;                 // negative: counted from the right or bottom
+  bool reported;
+};
+
+const EdgeCase kEdgeCases[] = {
+    {"Left", TRUE, TRUE, TRUE, 0, 300, true},
+    {"LeftTwoIn", TRUE, TRUE, TRUE, 2, 300, true},
+    {"Right", TRUE, TRUE, TRUE, -1, 300, true},
+    {"Top", TRUE, TRUE, TRUE, 512, 0, true},
+    {"TenPixelsIn", TRUE, TRUE, TRUE, 10, 300, false},
+    {"TopDisabled", FALSE, TRUE, TRUE, 512, 0, false},
+    {"RightDisabled", TRUE, FALSE, TRUE, -1, 300, false},
+    {"BottomIsTaskbar", TRUE, TRUE, TRUE, 512, -1, false},
+};
+
+class SprigloadTest : public testing::Test {
+ protected:
+  void TearDown() override { SprigloadStopWatch(); }
+  TestWindow window_{"OutsideTestWindow", 412, 284, 200, 200};
+};
+
+class SprigloadEdgeTest : public SprigloadTest, public testing::WithParamInterface<EdgeCase> {};
+
+// Every case ends with a click on the left edge: the hook handles clicks in
+// order, so when its report comes first the case's click reported nothing.
+constexpr int kClosingY = 400;
+const std::string kClosing = "200@0," + std::to_string(kClosingY);
+
+TEST_P(SprigloadEdgeTest, ReportsBareEdgeClicks) {
+  const EdgeCase& c = GetParam();
+  const int x = c.x < 0 ? ScreenWidth() + c.x : c.x;
+  const int y = c.y < 0 ? ScreenHeight() + c.y : c.y;
+  SprigloadSetEdges(TRUE, c.top, c.right, c.bottom);
+  SprigloadStartWatch(window_.hwnd());
+  Click(x, y);
+  Click(0, kClosingY);
+  std::vector<std::string> got;
+  for (const MSG& m : CollectId(kStowpouchMsg, c.reported ? 2 : 1)) {
+    EXPECT_EQ(window_.hwnd(), m.hwnd);
+    got.push_back(Describe(m));
+  }
+  const int code = x <= 2 ? kMsgEdgeLeft : y == 0 ? kMsgEdgeTop : kMsgEdgeRight;
+  std::vector<std::string> want;
+  if (c.reported) want.push_back(std::to_string(code) + "@" + std::to_string(x) + "," + std::to_string(y));
+  want.push_back(kClosing);
+  EXPECT_EQ(want, got);
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, SprigloadEdgeTest, testing::ValuesIn(kEdgeCases),
+                         [](const testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
+
+TEST_F(SprigloadTest, WindowOverTheEdgeTakesTheClick) {
+  TestWindow cover("OutsideTestWindow", 0, 250, 100, 100);
+  SprigloadSetEdges(TRUE, TRUE, TRUE, TRUE);
+  SprigloadStartWatch(window_.hwnd());
+  Click(0, 300);
+  Click(0, kClosingY);
+  const auto got = CollectId(kStowpouchMsg, 1);
+  ASSERT_EQ(1u, got.size());
+  EXPECT_EQ(kClosing, Describe(got[0]));
+}
+
+TEST_F(SprigloadTest, StopEndsTheWatchAndMayRepeat) {
+  SprigloadSetEdges(TRUE, TRUE, TRUE, TRUE);
+  SprigloadStartWatch(window_.hwnd());
+  SprigloadStopWatch();
+  SprigloadStopWatch();
+  Click(0, 300);
+  SprigloadStartWatch(window_.hwnd());
+  Click(0, kClosingY);
+  const auto got = CollectId(kStowpouchMsg, 1);
+  ASSERT_EQ(1u, got.size());
+  EXPECT_EQ(kClosing, Describe(got[0]));
+}
+
+TEST_F(SprigloadTest, StartAgainRetargets) {
+  TestWindow second("OutsideTestWindow", 412, 500, 100, 100);
+  SprigloadSetEdges(TRUE, FALSE, FALSE, FALSE);
+  SprigloadStartWatch(window_.hwnd());
+  SprigloadStartWatch(second.hwnd());
+  Click(0, kClosingY);
+  const auto got = CollectId(kStowpouchMsg, 1);
+  ASSERT_EQ(1u, got.size());
+  EXPECT_EQ(second.hwnd(), got[0].hwnd);
+}
+
+// ---- Keysnare --------------------------------------------------------------
+
+struct ChordCase {
+  const char* name;
+  std::initializer_list<int> keys;
+  WORD modifiers;  // 0: nothing reported
+  WORD vk;
+};
+
+const ChordCase kChordCases[] = {
+    {"LeftWinM", {VK_LWIN, 'M', -'M', -VK_LWIN}, MOD_WIN, 'M'},
+    {"RightWinM", {VK_RWIN, 'M', -'M', -VK_RWIN}, MOD_WIN, 'M'},
+    {"WinShiftM", {VK_LWIN, VK_SHIFT, 'M', -'M', -VK_SHIFT, -VK_LWIN}, MOD_WIN | MOD_SHIFT, 'M'},
+    {"CtrlAltRightWinE", {VK_CONTROL, VK_MENU, VK_RWIN, 'E', -'E', -VK_RWIN, -VK_MENU, -VK_CONTROL},
+     MOD_WIN | MOD_CONTROL | MOD_ALT, 'E'},
+    {"PlainKey", {'A', -'A'}, 0, 0},
+    {"ShiftKey", {VK_SHIFT, 'A', -'A', -VK_SHIFT}, 0, 0},
+    {"WinAlone", {VK_LWIN, -VK_LWIN}, 0, 0},
+};
+
+class KeysnareTest : public testing::TestWithParam<ChordCase> {
+ protected:
+  void SetUp() override {
+    SetForegroundWindow(window_.hwnd());
+    SetFocus(window_.hwnd());
+    KeysnareStartHook(window_.hwnd());
+  }
+  void TearDown() override { KeysnareStopHook(); }
+  TestWindow window_{"OutsideTestWindow", 412, 284, 200, 200};
+};
+
+// As with the clicks, a closing Win+Z proves the case's keys reported nothing.
+TEST_P(KeysnareTest, ReportsWindowsKeyCombinations) {
+  const ChordCase& c = GetParam();
+  Keys(c.keys);
+  Keys({VK_RWIN, 'Z', -'Z', -VK_RWIN});
+  std::vector<std::string> got;
+  for (const MSG& m : CollectId(kHotKeyMsg, c.modifiers ? 2 : 1)) {
+    EXPECT_EQ(window_.hwnd(), m.hwnd);
+    EXPECT_EQ(0u, m.wParam);
+    got.push_back(std::to_string(LOWORD(m.lParam)) + ":" + std::to_string(HIWORD(m.lParam)));
+  }
+  std::vector<std::string> want;
+  if (c.modifiers) want.push_back(std::to_string(c.modifiers) + ":" + std::to_string(c.vk));
+  want.push_back("8:90");
+  EXPECT_EQ(want, got);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeysnareTest, testing::ValuesIn(kChordCases),
+                         [](const testing::TestParamInfo<ChordCase>& info) { return info.param.name; });
+
+TEST_F(KeysnareTest, KeysStillReachTheFocusedWindow) {
+  Keys({VK_LWIN, 'M', -'M', -VK_LWIN, 'A', -'A'});
+  const auto got = Collect(
+      [&](const MSG& m) {
+        return m.message == kHotKeyMsg || (m.message == WM_KEYDOWN && m.hwnd == window_.hwnd() && m.wParam != VK_LWIN);
+      },
+      3);
+  std::vector<std::string> what;
+  for (const MSG& m : got) what.push_back(m.message == kHotKeyMsg ? "hotkey" : std::string(1, char(m.wParam)));
+  std::sort(what.begin(), what.end());
+  EXPECT_EQ((std::vector<std::string>{"A", "M", "hotkey"}), what);
+}
+
+// ---- Dartlet ---------------------------------------------------------------
+
+// Runs Dartlet.exe from this program's folder; its exit code, or -1.
+long RunDartlet() {
+  char path[MAX_PATH];
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string exe(path, n);
+  exe = exe.substr(0, exe.find_last_of('\\') + 1) + "Dartlet.exe";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
+  CloseHandle(pi.hThread);
+  Collect([](const MSG&) { return false; }, 1, pi.hProcess);
+  DWORD code = 0;
+  const bool ended = WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hProcess);
+  return ended ? static_cast<long>(code) : -1;
+}
+
+TEST(DartletTest, PostsLaunchShortcutToStowpouch) {
+  TestWindow stowpouch(STOWPOUCH_WINDOW_CLASS, 0, 0, 10, 10);
+  EXPECT_EQ(0, RunDartlet());
+  const auto got = CollectId(kStowpouchMsg, 1);
+  ASSERT_EQ(1u, got.size());
+  EXPECT_EQ(stowpouch.hwnd(), got[0].hwnd);
+  EXPECT_EQ(static_cast<WPARAM>(kMsgLaunchShortcut), got[0].wParam);
+  EXPECT_EQ(0, got[0].lParam);
+}
+
+TEST(DartletTest, FailsWithoutStowpouch) { EXPECT_EQ(1, RunDartlet()); }
+
+}  // namespace

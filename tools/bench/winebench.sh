@@ -1,0 +1,81 @@
+# shellcheck shell=bash
+# The Wine test bench: sourced by wine-run and by the run/test scripts.
+#
+#   bench_enter BUILD_DIR   exports WINEPREFIX, WINEDEBUG and DISPLAY, starts
+#                           Xvfb when there is no display, creates the private
+#                           prefix on first use and keeps one persistent
+#                           wineserver for the whole run.
+#   bench_leave BUILD_DIR   stops that wineserver and the Xvfb we started.
+#
+# The prefix lives in BUILD_DIR/wineprefix and runs everything inside a Wine
+# virtual desktop named "shell" (1024x768), which gives a taskbar and a tray
+# and the same screen size on every machine.
+
+BENCH_DESKTOP_SIZE=${BENCH_DESKTOP_SIZE:-1024x768}
+
+bench_wine() {
+  if command -v wine64 >/dev/null 2>&1; then echo wine64; else echo wine; fi
+}
+
+bench_start_xvfb() {
+  local state=$1/bench
+  mkdir -p "$state"
+  if [ -f "$state/xvfb.pid" ] && kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+    export DISPLAY=$(cat "$state/xvfb.display")
+    return 0
+  fi
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  echo $! >"$state/xvfb.pid"
+  echo ":$n" >"$state/xvfb.display"
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.1
+  done
+  echo "winebench: Xvfb did not start on :$n" >&2
+  return 1
+}
+
+bench_create_prefix() {
+  local wine
+  wine=$(bench_wine)
+  echo "winebench: creating Wine prefix in $WINEPREFIX (first use only)" >&2
+  WINEDLLOVERRIDES="mscoree=;mshtml=" "$wine" wineboot -i >/dev/null 2>&1
+  wineserver -w
+  "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$BENCH_DESKTOP_SIZE" /f >/dev/null 2>&1
+  "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.bench-ready"
+}
+
+bench_enter() {
+  local build
+  build=$(cd "$1" && pwd)
+  export WINEPREFIX="$build/wineprefix"
+  export WINEDEBUG=${WINEDEBUG:--all}
+  export WINEARCH=win64
+  if [ -z "${DISPLAY:-}" ] || [ "${BENCH_OWN_DISPLAY:-0}" = 1 ]; then
+    bench_start_xvfb "$build" || return 1
+  fi
+  mkdir -p "$build/bench"
+  (
+    flock 9
+    [ -f "$WINEPREFIX/.bench-ready" ] || bench_create_prefix
+  ) 9>"$build/bench/prefix.lock"
+  # One wineserver for the whole run keeps each test process's start short.
+  wineserver -p >/dev/null 2>&1 || true
+}
+
+bench_leave() {
+  local build
+  build=$(cd "$1" && pwd)
+  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  if [ -f "$build/bench/xvfb.pid" ]; then
+    kill "$(cat "$build/bench/xvfb.pid")" 2>/dev/null || true
+    rm -f "$build/bench/xvfb.pid" "$build/bench/xvfb.display"
+  fi
+}
