@@ -1,7 +1,8 @@
-# Shared part of the MinGW-w64 toolchain files. The win32 thread model keeps
-# every binary free of winpthread; the runtime is linked statically.
-find_program(MINGW_CC NAMES ${MINGW_TRIPLE}-gcc-win32 ${MINGW_TRIPLE}-gcc REQUIRED)
-find_program(MINGW_CXX NAMES ${MINGW_TRIPLE}-g++-win32 ${MINGW_TRIPLE}-g++ REQUIRED)
+# Shared part of the MinGW-w64 toolchain files. The posix thread model gives
+# the standard library its mutexes (GoogleTest needs them); the runtime,
+# winpthread included, is linked statically into every binary.
+find_program(MINGW_CC NAMES ${MINGW_TRIPLE}-gcc-posix ${MINGW_TRIPLE}-gcc REQUIRED)
+find_program(MINGW_CXX NAMES ${MINGW_TRIPLE}-g++-posix ${MINGW_TRIPLE}-g++ REQUIRED)
 find_program(MINGW_RC NAMES ${MINGW_TRIPLE}-windres REQUIRED)
 set(CMAKE_C_COMPILER ${MINGW_CC})
 set(CMAKE_CXX_COMPILER ${MINGW_CXX})

@@ -1,5 +1,4 @@
-# Cross build for 64-bit Windows with MinGW-w64 (win32 thread model, so no
-# winpthread DLL is needed at run time).
+# Cross build for 64-bit Windows with MinGW-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(MINGW_TRIPLE x86_64-w64-mingw32)

@@ -1,0 +1,285 @@
+#include "Harness.h"
+
+#include <gtest/gtest.h>
+
+#include "app/SharedNames.h"
+#include "settings/SettingsRecord.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr char kInformationCaption[] = "Information Dialog";
+// WM_NULL with this wParam marks the spot in the queue that Settle waits for.
+constexpr WPARAM kSettleMark = 0x53747770;
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+  const ULONGLONG deadline = GetTickCount64() + ms;
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+}
+
+std::string BinFolder() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+// ---- processes ------------------------------------------------------------------
+
+Process::Process(const std::string& exe, const std::string& arguments) {
+  std::string commandLine = "\"" + exe + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                      BinFolder().c_str(), &startup, &info)) {
+    ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+    return;
+  }
+  CloseHandle(info.hThread);
+  process_.Reset(info.hProcess);
+  id_ = info.dwProcessId;
+  threadId_ = info.dwThreadId;
+}
+
+bool Process::Running() const {
+  return Started() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitForExit(DWORD ms) const {
+  return Started() && WaitForSingleObject(process_.Get(), ms) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> Process::ExitCode() const {
+  DWORD code = 0;
+  if (Running() || !Started() || !GetExitCodeProcess(process_.Get(), &code)) return std::nullopt;
+  return code;
+}
+
+std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments) {
+  Process process(exe, arguments);
+  if (!process.WaitForExit()) {
+    if (process.Started()) TerminateProcess(process.Get(), 1);
+    return std::nullopt;
+  }
+  return process.ExitCode();
+}
+
+// ---- settings ----------------------------------------------------------------
+
+void ResetSettings(SettingValues values) {
+  const LSTATUS deleted = RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKeyPath);
+  ASSERT_TRUE(deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) << deleted;
+  if (values.size() == 0) return;
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0,
+                                           KEY_SET_VALUE, nullptr, &key, nullptr));
+  for (const auto& [name, value] : values)
+    EXPECT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, REG_DWORD,
+                                            reinterpret_cast<const BYTE*>(&value), sizeof value));
+  RegCloseKey(key);
+}
+
+std::optional<DWORD> ReadSetting(const char* name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_DWORD, nullptr, &value,
+                   &size) != ERROR_SUCCESS)
+    return std::nullopt;
+  return value;
+}
+
+// ---- windows -----------------------------------------------------------------
+
+namespace {
+
+struct WindowQuery {
+  DWORD processId;
+  const char* className;
+  const char* caption;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
+  auto& query = *reinterpret_cast<WindowQuery*>(lParam);
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (query.processId != 0 && processId != query.processId) return TRUE;
+  char text[256];
+  if (query.className &&
+      (!GetClassNameA(window, text, sizeof text) || lstrcmpA(text, query.className) != 0))
+    return TRUE;
+  if (query.caption && (GetWindowTextA(window, text, sizeof text), lstrcmpA(text, query.caption) != 0))
+    return TRUE;
+  query.found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId, const char* className, const char* caption) {
+  WindowQuery query{processId, className, caption, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+HWND TopLevelWindow(DWORD processId, const char* className, const char* caption) {
+  const std::vector<HWND> found = TopLevelWindows(processId, className, caption);
+  return found.empty() ? nullptr : found.front();
+}
+
+std::vector<HWND> WindowsOfClass(const char* className) {
+  return TopLevelWindows(0, className, nullptr);
+}
+
+std::string WindowText(HWND window) {
+  char text[1024];
+  const int length = GetWindowTextA(window, text, sizeof text);
+  return std::string(text, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kDeadlineMs, &result))
+    return std::nullopt;
+  return static_cast<LRESULT>(result);
+}
+
+bool BringToFront(HWND window) {
+  return WaitUntil([window] {
+    if (GetForegroundWindow() == window) return true;
+    SetForegroundWindow(window);
+    return false;
+  });
+}
+
+bool PressKey(WORD virtualKey) {
+  INPUT input[2] = {};
+  for (INPUT& one : input) {
+    one.type = INPUT_KEYBOARD;
+    one.ki.wVk = virtualKey;
+  }
+  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  return SendInput(2, input, sizeof(INPUT)) == 2;
+}
+
+// ---- the message spy ------------------------------------------------------------
+
+MessageSpy::MessageSpy(DWORD threadId, std::initializer_list<UINT> watched) {
+  mapping_.Reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                    sizeof(spy::Block), spy::BlockName(threadId).c_str()));
+  if (!mapping_.Get()) {
+    ADD_FAILURE() << "no shared block for the spy: error " << GetLastError();
+    return;
+  }
+  block_ = static_cast<spy::Block*>(MapViewOfFile(mapping_.Get(), FILE_MAP_WRITE, 0, 0, 0));
+  if (!block_) {
+    ADD_FAILURE() << "cannot map the spy's block: error " << GetLastError();
+    return;
+  }
+  for (UINT message : watched)
+    if (block_->watchedCount < spy::kMaxWatched) block_->watched[block_->watchedCount++] = message;
+  HMODULE module = nullptr;
+  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCSTR>(&MessageSpyHook), &module);
+  hook_ = SetWindowsHookExA(WH_GETMESSAGE, MessageSpyHook, module, threadId);
+  if (!hook_) ADD_FAILURE() << "cannot hook thread " << threadId << ": error " << GetLastError();
+}
+
+MessageSpy::~MessageSpy() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+  if (block_) UnmapViewOfFile(block_);
+}
+
+std::vector<spy::Record> MessageSpy::Seen() const {
+  if (!block_) return {};
+  const LONG count = block_->count;
+  MemoryBarrier();
+  const auto used = static_cast<std::size_t>(count < 0 ? 0 : count);
+  return std::vector<spy::Record>(block_->records, block_->records + (used < spy::kCapacity ? used : spy::kCapacity));
+}
+
+bool MessageSpy::WaitFor(const std::function<bool(const spy::Record&)>& match, DWORD ms) const {
+  return WaitUntil(
+      [&] {
+        for (const spy::Record& record : Seen())
+          if (match(record)) return true;
+        return false;
+      },
+      ms);
+}
+
+// ---- Stowpouch ------------------------------------------------------------------
+
+UINT StowpouchMessage() {
+  static const UINT message = RegisterWindowMessageA(STOWPOUCH_MESSAGE_NAME);
+  return message;
+}
+
+Stowpouch::Stowpouch(const std::string& arguments)
+    : process_(BinFolder() + "Stowpouch.exe", arguments) {}
+
+Stowpouch::~Stowpouch() {
+  spy_.reset();
+  if (!process_.Running()) return;
+  // A dialog loop ends on WM_QUIT; the confirmation's loop passes it on to
+  // the main window's.
+  for (int attempt = 0; attempt < 2 && process_.Running(); ++attempt) {
+    PostThreadMessageA(process_.MainThreadId(), WM_QUIT, 0, 0);
+    if (process_.WaitForExit(3000)) return;
+  }
+  TerminateProcess(process_.Get(), 1);
+  process_.WaitForExit();
+}
+
+bool Stowpouch::Ready() {
+  if (!process_.Started()) return false;
+  const bool found = WaitUntil([this] {
+    window_ = TopLevelWindow(process_.Id(), STOWPOUCH_WINDOW_CLASS, nullptr);
+    return window_ != nullptr || !process_.Running();
+  });
+  if (!found || !window_) {
+    ADD_FAILURE() << "Stowpouch.exe showed no main window" << (process_.Running() ? "" : " and ended");
+    return false;
+  }
+  spy_.emplace(GetWindowThreadProcessId(window_, nullptr), std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), WM_HOTKEY});
+  if (!spy_->Hooked()) return false;
+  // The window may have been found before its initialisation ended; only a
+  // mark taken by its message loop proves that it did, and only a mark posted
+  // after that comes behind what the initialisation posted.
+  return Settle() && Settle();
+}
+
+bool Stowpouch::Settle() {
+  const LPARAM mark = ++markers_;
+  if (!PostMessageA(window_, WM_NULL, kSettleMark, mark)) {
+    ADD_FAILURE() << "cannot post to the main window: error " << GetLastError();
+    return false;
+  }
+  const bool seen = spy_->WaitFor([this, mark](const spy::Record& record) {
+    return record.message == WM_NULL && record.hwnd == reinterpret_cast<uintptr_t>(window_) &&
+           record.wParam == kSettleMark && record.lParam == mark;
+  });
+  if (!seen) ADD_FAILURE() << "Stowpouch.exe did not take mark " << mark << " from its queue";
+  return seen;
+}
+
+HWND Stowpouch::InformationDialog() const {
+  return TopLevelWindow(process_.Id(), nullptr, kInformationCaption);
+}
+
+HWND Stowpouch::WaitForInformationDialog() const {
+  HWND dialog = nullptr;
+  WaitUntil([&] { return (dialog = InformationDialog()) != nullptr && IsWindowVisible(dialog); });
+  return dialog;
+}
+
+}  // namespace e2e

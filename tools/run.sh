@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Stowpouch (x86_64) and starts it in a Wine desktop with a taskbar.
+# On a display it runs until you quit it. Without one it runs on Xvfb,
+# saves a screenshot of the desktop and of the main window, and stops.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+. tools/deps.sh
+ensure_packages
+cmake --preset x86_64 >/dev/null
+cmake --build --preset x86_64 -j"$(nproc)" --target Stowpouch Dartlet WindowProbe
+build=build/x86_64
+
+if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != --screenshot ]; then
+  . tools/bench/winebench.sh
+  bench_enter "$build"
+  echo "Starting Stowpouch in the Wine desktop on $DISPLAY"
+  exec "$(bench_wine)" "$build/bin/Stowpouch.exe" "$@"
+fi
+exec tools/screenshot.sh

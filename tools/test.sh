@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the native unit tests (with ASan
+# and UBSan), the i686 build (compiled, not run: this machine cannot run
+# 32-bit Windows programs under Wine), and the x86_64 build's Windows-side
+# and end-to-end tests under Wine on a private Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+. tools/deps.sh
+ensure_packages
+jobs=$(nproc)
+
+echo "== native unit tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j"$jobs"
+ctest --preset native
+
+echo "== i686 build"
+cmake --preset i686 >/dev/null
+cmake --build --preset i686 -j"$jobs"
+
+echo "== x86_64 build"
+cmake --preset x86_64 >/dev/null
+cmake --build --preset x86_64 -j"$jobs"
+
+echo "== Windows-side tests under Wine"
+. tools/bench/winebench.sh
+export BENCH_OWN_DISPLAY=1
+bench_enter build/x86_64
+trap 'bench_leave build/x86_64' EXIT
+ctest --preset x86_64
