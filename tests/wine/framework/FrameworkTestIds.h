@@ -1,0 +1,6 @@
+#pragma once
+#define IDD_TEST_DIALOG 9001
+#define IDD_TEST_PAGE 9002
+#define IDC_TEST_CHECK 9010
+#define IDC_TEST_COMBO 9011
+#define IDC_TEST_EDIT 9012
