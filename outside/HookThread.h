@@ -12,25 +12,9 @@
 #endif
 #include <windows.h>
 
+#include "framework/Handles.h"
+
 namespace outside {
-
-class UniqueHandle {
- public:
-  UniqueHandle() = default;
-  explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-  ~UniqueHandle() { Reset(); }
-  UniqueHandle(const UniqueHandle&) = delete;
-  UniqueHandle& operator=(const UniqueHandle&) = delete;
-
-  HANDLE Get() const { return handle_; }
-  void Reset(HANDLE handle = nullptr) {
-    if (handle_ != nullptr) CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
-};
 
 class ExclusiveLock {
  public:
@@ -121,8 +105,8 @@ class HookThread {
   const HOOKPROC proc_;
   void (*const prepare_)();
   SRWLOCK lock_ = SRWLOCK_INIT;
-  UniqueHandle ready_;
-  UniqueHandle thread_;
+  UniqueKernelHandle ready_;
+  UniqueKernelHandle thread_;
   DWORD thread_id_ = 0;
   HMODULE module_ = nullptr;
   bool installed_ = false;  // written by the thread before it signals ready_
