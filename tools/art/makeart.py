@@ -888,15 +888,47 @@ def icon_image(size, pixels):
     return header + bytes(xor) + bytes(mask)
 
 
+def nearest_vga(r, g, b):
+    return min(range(16), key=lambda i: (VGA[i][0] - r) ** 2 + (VGA[i][1] - g) ** 2
+               + (VGA[i][2] - b) ** 2)
+
+
+def icon_image_vga(size, pixels):
+    """One 16-colour icon image, for programs that ask for VGA colours."""
+    stride = ((size * 4 + 31) // 32) * 4
+    mask_stride = ((size + 31) // 32) * 4
+    xor = bytearray()
+    mask = bytearray()
+    for y in range(size - 1, -1, -1):
+        row = bytearray(stride)
+        bits = bytearray(mask_stride)
+        for x in range(size):
+            r, g, b, a = pixels[y][x]
+            index = 0 if a < 128 else nearest_vga(r, g, b)
+            row[x // 2] |= index << (4 if x % 2 == 0 else 0)
+            if a < 128:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        xor += row
+        mask += bits
+    table = b''.join(bytes((b, g, r, 0)) for r, g, b in VGA)
+    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 4, 0,
+                         len(xor) + len(mask), 0, 0, 0, 0)
+    return header + table + bytes(xor) + bytes(mask)
+
+
 def ico_file(images):
-    """images: list of (size, rows of RGBA tuples, top row first)."""
-    blobs = [icon_image(size, px) for size, px in images]
-    out = struct.pack('<HHH', 0, 1, len(blobs))
-    offset = 6 + 16 * len(blobs)
-    for (size, _), blob in zip(images, blobs):
-        out += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
+    """images: list of (size, rows of RGBA tuples, top row first). Every size
+    is stored in true colour and again in the 16 VGA colours."""
+    entries = [(size, 32, icon_image(size, px)) for size, px in images]
+    entries += [(size, 4, icon_image_vga(size, px)) for size, px in images]
+    out = struct.pack('<HHH', 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, bpp, blob in entries:
+        colours = 16 if bpp == 4 else 0
+        out += struct.pack('<BBBBHHII', size % 256, size % 256, colours, 0, 1, bpp, len(blob),
+                           offset)
         offset += len(blob)
-    return out + b''.join(blobs)
+    return out + b''.join(blob for _, _, blob in entries)
 
 
 def bmp_file(rows, bpp, palette=None):
@@ -927,15 +959,19 @@ def bmp_file(rows, bpp, palette=None):
 def check_ico(blob, sizes):
     """Read an .ico back and make sure its directory matches its images."""
     reserved, kind, count = struct.unpack_from('<HHH', blob, 0)
-    assert (reserved, kind, count) == (0, 1, len(sizes)), "bad icon header"
-    for i, want in enumerate(sizes):
+    expected = [(size, 32) for size in sizes] + [(size, 4) for size in sizes]
+    assert (reserved, kind, count) == (0, 1, len(expected)), "bad icon header"
+    for i, (want, depth) in enumerate(expected):
         w, h, _, _, planes, bpp, length, offset = struct.unpack_from('<BBBBHHII', blob, 6 + 16 * i)
-        assert (w, h, planes, bpp) == (want % 256, want % 256, 1, 32), "bad entry %d" % i
+        assert (w, h, planes, bpp) == (want % 256, want % 256, 1, depth), "bad entry %d" % i
         assert offset + length <= len(blob), "entry %d runs past the end" % i
         hs, bw, bh, _, bbpp, comp, img = struct.unpack_from('<IiiHHII', blob, offset)
+        stride = ((want * depth + 31) // 32) * 4
         mask_stride = ((want + 31) // 32) * 4
-        assert (hs, bw, bh, bbpp, comp) == (40, want, 2 * want, 32, 0), "bad DIB %d" % i
-        assert length == 40 + want * want * 4 + mask_stride * want == 40 + img, "bad size %d" % i
+        table = 64 if depth == 4 else 0
+        assert (hs, bw, bh, bbpp, comp) == (40, want, 2 * want, depth, 0), "bad DIB %d" % i
+        assert length == 40 + table + (stride + mask_stride) * want == 40 + table + img, \
+            "bad size %d" % i
 
 
 def check_bmp(blob, w, h, bpp):
