@@ -32,11 +32,58 @@ bool ReturnsResultDirectly(UINT message) {
 CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
 
 INT_PTR CDialog::DoModal() {
-  return DialogBoxParamA(AppInstance(), MAKEINTRESOURCEA(m_templateId), m_parent, DialogProc,
-                         reinterpret_cast<LPARAM>(this));
+  // The system's own modal loop shows the dialog the first time its queue
+  // runs empty, which would undo a hide posted from the initialisation; so
+  // the framework runs its own loop, as the classic frameworks did.
+  const HWND owner = m_parent;
+  const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  m_modalResult = -1;
+  m_continueModal = true;
+  const HWND dialog = CreateDialogParamA(AppInstance(), MAKEINTRESOURCEA(m_templateId), owner,
+                                         DialogProc, reinterpret_cast<LPARAM>(this));
+  if (dialog) RunModalLoop();
+  m_continueModal = false;
+  // The owner must be enabled before the dialog goes, or the activation
+  // would pass to some other program's window.
+  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (dialog) {
+    if (owner && GetActiveWindow() == dialog) SetActiveWindow(owner);
+    DestroyWindow(dialog);
+  }
+  return m_modalResult;
 }
 
-void CDialog::EndDialog(INT_PTR result) { ::EndDialog(m_hWnd, result); }
+void CDialog::RunModalLoop() {
+  const HWND dialog = m_hWnd;
+  bool showWhenIdle = !(GetWindowLongPtrA(dialog, GWL_STYLE) & WS_VISIBLE);
+  MSG msg;
+  while (m_continueModal) {
+    if (showWhenIdle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      ShowWindow(dialog, SW_SHOWNORMAL);
+      UpdateWindow(dialog);
+      showWhenIdle = false;
+    }
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {
+      // Leave WM_QUIT for the loop outside this one.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (!IsDialogMessageA(dialog, &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  m_modalResult = result;
+  m_continueModal = false;
+  // Wakes the loop when the call comes from a nested loop's message.
+  if (m_hWnd) PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {
   CDataExchange dx(m_hWnd, saveAndValidate != FALSE);

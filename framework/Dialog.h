@@ -15,8 +15,11 @@ class CDialog {
   CDialog& operator=(const CDialog&) = delete;
 
   // Runs the dialog modally; returns the EndDialog code, or -1 when the
-  // dialog could not be created.
+  // dialog could not be created. A template without WS_VISIBLE is shown
+  // when the loop first runs idle; one created visible is never shown again
+  // by the loop, so the dialog may hide itself from its initialisation on.
   INT_PTR DoModal();
+  // Ends the modal loop once the current message has been handled.
   void EndDialog(INT_PTR result);
 
   HWND GetSafeHwnd() const { return m_hWnd; }
@@ -48,6 +51,10 @@ class CDialog {
   friend class CPropertyPage;
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void RunModalLoop();
+
+  bool m_continueModal = false;
+  INT_PTR m_modalResult = -1;
 };
 
 // Loads a string resource of the program; empty when it is missing.

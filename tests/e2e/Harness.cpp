@@ -39,9 +39,21 @@ Process::Process(const std::string& exe, const std::string& arguments) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                      BinFolder().c_str(), &startup, &info)) {
-    ADD_FAILURE() << "cannot start " << commandLine << ": error " << GetLastError();
+  // Wine now and then fails a start with ERROR_INTERNAL_ERROR while another
+  // process is starting up; a second try goes through.
+  DWORD error = ERROR_SUCCESS;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       BinFolder().c_str(), &startup, &info)) {
+      error = ERROR_SUCCESS;
+      break;
+    }
+    error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR) break;
+    Sleep(200);
+  }
+  if (error != ERROR_SUCCESS) {
+    ADD_FAILURE() << "cannot start " << commandLine << ": error " << error;
     return;
   }
   CloseHandle(info.hThread);
@@ -117,7 +129,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM lParam) {
   if (query.className &&
       (!GetClassNameA(window, text, sizeof text) || lstrcmpA(text, query.className) != 0))
     return TRUE;
-  if (query.caption && (GetWindowTextA(window, text, sizeof text), lstrcmpA(text, query.caption) != 0))
+  if (query.caption &&
+      (GetWindowTextA(window, text, sizeof text), lstrcmpA(text, query.caption) != 0))
     return TRUE;
   query.found.push_back(window);
   return TRUE;
@@ -141,8 +154,10 @@ std::vector<HWND> WindowsOfClass(const char* className) {
 }
 
 std::string WindowText(HWND window) {
-  char text[1024];
-  const int length = GetWindowTextA(window, text, sizeof text);
+  // GetWindowText leaves out the text of other processes' controls.
+  char text[1024] = {};
+  const LRESULT length =
+      Send(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)).value_or(0);
   return std::string(text, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
@@ -188,8 +203,9 @@ MessageSpy::MessageSpy(DWORD threadId, std::initializer_list<UINT> watched) {
   for (UINT message : watched)
     if (block_->watchedCount < spy::kMaxWatched) block_->watched[block_->watchedCount++] = message;
   HMODULE module = nullptr;
-  GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCSTR>(&MessageSpyHook), &module);
+  GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&MessageSpyHook), &module);
   hook_ = SetWindowsHookExA(WH_GETMESSAGE, MessageSpyHook, module, threadId);
   if (!hook_) ADD_FAILURE() << "cannot hook thread " << threadId << ": error " << GetLastError();
 }
@@ -204,7 +220,8 @@ std::vector<spy::Record> MessageSpy::Seen() const {
   const LONG count = block_->count;
   MemoryBarrier();
   const auto used = static_cast<std::size_t>(count < 0 ? 0 : count);
-  return std::vector<spy::Record>(block_->records, block_->records + (used < spy::kCapacity ? used : spy::kCapacity));
+  return std::vector<spy::Record>(
+      block_->records, block_->records + (used < spy::kCapacity ? used : spy::kCapacity));
 }
 
 bool MessageSpy::WaitFor(const std::function<bool(const spy::Record&)>& match, DWORD ms) const {
@@ -215,6 +232,17 @@ bool MessageSpy::WaitFor(const std::function<bool(const spy::Record&)>& match, D
         return false;
       },
       ms);
+}
+
+std::optional<std::vector<spy::MenuItem>> MessageSpy::SystemMenu(HWND window) {
+  if (!block_) return std::nullopt;
+  const LPARAM request = ++menuRequests_;
+  if (!PostMessageA(window, WM_NULL, spy::kReadSystemMenu, request)) return std::nullopt;
+  if (!WaitUntil([&] { return block_->menuRequest == request; })) return std::nullopt;
+  MemoryBarrier();
+  const uint32_t count =
+      block_->menuCount < spy::kMaxMenuItems ? block_->menuCount : spy::kMaxMenuItems;
+  return std::vector<spy::MenuItem>(block_->menu, block_->menu + count);
 }
 
 // ---- Stowpouch ------------------------------------------------------------------
@@ -247,14 +275,16 @@ bool Stowpouch::Ready() {
     return window_ != nullptr || !process_.Running();
   });
   if (!found || !window_) {
-    ADD_FAILURE() << "Stowpouch.exe showed no main window" << (process_.Running() ? "" : " and ended");
+    ADD_FAILURE() << "Stowpouch.exe showed no main window"
+                  << (process_.Running() ? "" : " and ended");
     return false;
   }
-  spy_.emplace(GetWindowThreadProcessId(window_, nullptr), std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), WM_HOTKEY});
+  spy_.emplace(GetWindowThreadProcessId(window_, nullptr),
+               std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), WM_HOTKEY});
   if (!spy_->Hooked()) return false;
-  // The window may have been found before its initialisation ended; only a
-  // mark taken by its message loop proves that it did, and only a mark posted
-  // after that comes behind what the initialisation posted.
+  // The window exists before its initialisation has run. A first mark taken
+  // from the queue shows that the modal loop runs, so the initialisation is
+  // over; a second one comes behind everything that it posted.
   return Settle() && Settle();
 }
 
@@ -281,5 +311,13 @@ HWND Stowpouch::WaitForInformationDialog() const {
   WaitUntil([&] { return (dialog = InformationDialog()) != nullptr && IsWindowVisible(dialog); });
   return dialog;
 }
+
+void StowpouchTest::SetUp() {
+  ASSERT_TRUE(WaitUntil([] { return WindowsOfClass(STOWPOUCH_WINDOW_CLASS).empty(); }))
+      << "a Stowpouch main window that these tests did not open is still there";
+  ResetSettings();
+}
+
+void StowpouchTest::TearDown() { ResetSettings(); }
 
 }  // namespace e2e

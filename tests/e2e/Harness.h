@@ -5,16 +5,17 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "MessageSpy/MessageSpy.h"
+#include "framework/Handles.h"
 
 namespace e2e {
 
@@ -27,28 +28,6 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms = kDeadlineMs);
 // The folder of this test program, with a trailing backslash; the programs
 // under test are built into the same one.
 std::string BinFolder();
-
-class Handle {
- public:
-  Handle() = default;
-  explicit Handle(HANDLE handle) : handle_(handle) {}
-  ~Handle() { Reset(); }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  Handle(Handle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  Handle& operator=(Handle&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  HANDLE Get() const { return handle_; }
-  void Reset(HANDLE handle = nullptr) {
-    if (handle_) CloseHandle(handle_);
-    handle_ = handle;
-  }
-
- private:
-  HANDLE handle_ = nullptr;
-};
 
 // A program started with CreateProcess. The exit code is nullopt while it
 // runs.
@@ -64,7 +43,7 @@ class Process {
   std::optional<DWORD> ExitCode() const;
 
  private:
-  Handle process_;
+  UniqueKernelHandle process_;
   DWORD id_ = 0;
   DWORD threadId_ = 0;
 };
@@ -87,6 +66,9 @@ std::vector<HWND> TopLevelWindows(DWORD processId, const char* className, const 
 HWND TopLevelWindow(DWORD processId, const char* className, const char* caption);
 std::vector<HWND> WindowsOfClass(const char* className);
 
+inline bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
+
+// The text of a window or control, also of another process.
 std::string WindowText(HWND window);
 
 // Bounded SendMessage: a hung target fails the test rather than the suite.
@@ -113,11 +95,15 @@ class MessageSpy {
   std::vector<spy::Record> Seen() const;
   // Waits for a record that `match` accepts.
   bool WaitFor(const std::function<bool(const spy::Record&)>& match, DWORD ms = kDeadlineMs) const;
+  // The system menu of `window`, a window of the hooked thread; nullopt when
+  // the thread did not answer in time.
+  std::optional<std::vector<spy::MenuItem>> SystemMenu(HWND window);
 
  private:
-  Handle mapping_;
+  UniqueKernelHandle mapping_;
   spy::Block* block_ = nullptr;
   HHOOK hook_ = nullptr;
+  LPARAM menuRequests_ = 0;
 };
 
 // ---- Stowpouch ------------------------------------------------------------------
@@ -155,6 +141,14 @@ class Stowpouch {
   HWND window_ = nullptr;
   std::optional<MessageSpy> spy_;
   LPARAM markers_ = 0;
+};
+
+// Every test starts with no Stowpouch running anywhere, since a second copy
+// would only wake the first, and with an empty settings key.
+class StowpouchTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
 };
 
 }  // namespace e2e

@@ -12,21 +12,41 @@ spy::Block* OpenBlock() {
   if (!mapping) return nullptr;
   // The view outlives the mapping handle and stays until the process ends:
   // the hook may be called again after the test has let go of the block.
-  g_block = static_cast<spy::Block*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(spy::Block)));
+  g_block =
+      static_cast<spy::Block*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(spy::Block)));
   CloseHandle(mapping);
   return g_block;
 }
 
 bool Watched(const spy::Block& block, UINT message) {
-  const uint32_t count = block.watchedCount < spy::kMaxWatched ? block.watchedCount : spy::kMaxWatched;
+  const uint32_t count =
+      block.watchedCount < spy::kMaxWatched ? block.watchedCount : spy::kMaxWatched;
   for (uint32_t i = 0; i < count; ++i)
     if (block.watched[i] == message) return true;
   return false;
 }
 
+void ReadSystemMenu(spy::Block& block, HWND window, LPARAM request) {
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  const int count = menu ? GetMenuItemCount(menu) : 0;
+  uint32_t used = 0;
+  for (int i = 0; i < count && used < spy::kMaxMenuItems; ++i, ++used) {
+    spy::MenuItem& item = block.menu[used];
+    item.state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    item.id = GetMenuItemID(menu, i);
+    item.text[0] = '\0';
+    GetMenuStringA(menu, static_cast<UINT>(i), item.text, sizeof item.text, MF_BYPOSITION);
+  }
+  block.menuCount = used;
+  InterlockedExchange64(&block.menuRequest, request);
+}
+
 void Note(const MSG& msg) {
   spy::Block* block = OpenBlock();
-  if (!block || !Watched(*block, msg.message)) return;
+  if (!block) return;
+  if (msg.message == WM_NULL && msg.wParam == spy::kReadSystemMenu)
+    ReadSystemMenu(*block, msg.hwnd, msg.lParam);
+  if (!Watched(*block, msg.message)) return;
   const LONG slot = block->count;
   if (slot < 0 || static_cast<uint32_t>(slot) >= spy::kCapacity) return;
   spy::Record& record = block->records[slot];

@@ -23,6 +23,13 @@ namespace spy {
 constexpr uint32_t kMaxWatched = 8;
 constexpr uint32_t kCapacity = 512;
 
+constexpr uint32_t kMaxMenuItems = 32;
+
+// Posted as WM_NULL with this wParam and a fresh lParam, it makes the hooked
+// thread copy its window's system menu into the block, which other
+// processes cannot read under Wine.
+constexpr WPARAM kReadSystemMenu = 0x53706d6e;
+
 // Fixed-width fields: the block's layout must not depend on who reads it.
 struct Record {
   uint64_t hwnd;
@@ -32,6 +39,12 @@ struct Record {
   int64_t lParam;
 };
 
+struct MenuItem {
+  uint32_t id;     // 0 for a separator
+  uint32_t state;  // GetMenuState's flags
+  char text[64];
+};
+
 struct Block {
   uint32_t watchedCount;
   uint32_t watched[kMaxWatched];
@@ -39,6 +52,11 @@ struct Block {
   // by incrementing count; records past kCapacity are dropped.
   volatile LONG count;
   Record records[kCapacity];
+  // Written by the hooked thread before it sets menuRequest to the lParam of
+  // the kReadSystemMenu that asked for it.
+  uint32_t menuCount;
+  MenuItem menu[kMaxMenuItems];
+  volatile LONG64 menuRequest;
 };
 
 inline std::string BlockName(DWORD threadId) {
