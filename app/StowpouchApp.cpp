@@ -61,7 +61,6 @@ BOOL CStowpouchApp::InitInstance() {
   {
     CStowpouchDlg mainWindow;
     mainWindow.DoModal();
-    m_hMainWnd = nullptr;
   }
 
   SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0,

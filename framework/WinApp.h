@@ -22,7 +22,6 @@ class CWinApp {
   // The command line after the program name, as WinMain receives it.
   const char* m_lpCmdLine = "";
   int m_nCmdShow = SW_SHOWNORMAL;
-  HWND m_hMainWnd = nullptr;
 
   static CWinApp* Current();
 };
