@@ -186,6 +186,42 @@ bool PressKey(WORD virtualKey) {
   return SendInput(2, input, sizeof(INPUT)) == 2;
 }
 
+bool PressChord(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (WORD key : keys) {
+    INPUT down = {};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    input.push_back(down);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT up = {};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *key;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    input.push_back(up);
+  }
+  const UINT count = static_cast<UINT>(input.size());
+  return SendInput(count, input.data(), sizeof(INPUT)) == count;
+}
+
+bool ClickAt(int x, int y) {
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input[3] = {};
+  for (INPUT& one : input) {
+    one.type = INPUT_MOUSE;
+    one.mi.dx = (x * 65535 + width / 2) / (width - 1);
+    one.mi.dy = (y * 65535 + height / 2) / (height - 1);
+    one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+  }
+  input[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+  input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  return SendInput(3, input, sizeof(INPUT)) == 3;
+}
+
 // ---- the message spy ------------------------------------------------------------
 
 MessageSpy::MessageSpy(DWORD threadId, std::initializer_list<UINT> watched) {
@@ -252,6 +288,11 @@ UINT StowpouchMessage() {
   return message;
 }
 
+UINT SystemHotKeyMessage() {
+  static const UINT message = RegisterWindowMessageA(SYSTEM_HOTKEY_MESSAGE_NAME);
+  return message;
+}
+
 Stowpouch::Stowpouch(const std::string& arguments)
     : process_(BinFolder() + "Stowpouch.exe", arguments) {}
 
@@ -280,7 +321,7 @@ bool Stowpouch::Ready() {
     return false;
   }
   spy_.emplace(GetWindowThreadProcessId(window_, nullptr),
-               std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), WM_HOTKEY});
+               std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), SystemHotKeyMessage(), WM_HOTKEY});
   if (!spy_->Hooked()) return false;
   // The window exists before its initialisation has run. A first mark taken
   // from the queue shows that the modal loop runs, so the initialisation is

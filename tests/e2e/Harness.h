@@ -79,6 +79,11 @@ bool BringToFront(HWND window);
 
 // Presses and releases one key through the system's input queue.
 bool PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse, like a person
+// holding modifiers.
+bool PressChord(std::initializer_list<WORD> keys);
+// A left click at a point of the screen.
+bool ClickAt(int x, int y);
 
 // ---- the message spy ------------------------------------------------------------
 
@@ -109,6 +114,7 @@ class MessageSpy {
 // ---- Stowpouch ------------------------------------------------------------------
 
 UINT StowpouchMessage();
+UINT SystemHotKeyMessage();
 
 // One run of Stowpouch.exe. Whatever a test leaves behind, the destructor
 // ends the program: first as asked by WM_QUIT, then by force.
