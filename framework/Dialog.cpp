@@ -177,6 +177,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, DWLP_USER, 0);
     self->m_hWnd = nullptr;
+    // A dialog destroyed from elsewhere ends its modal loop too.
+    self->m_continueModal = false;
   }
   return result;
 }

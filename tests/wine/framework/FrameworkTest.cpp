@@ -100,6 +100,13 @@ TEST(CDialog, CancelKeepsMembersAndRoutesTheRest) {
   EXPECT_GE(dialog.commands, 1);
 }
 
+TEST(CDialog, DestroyedFromElsewhereEndsItsLoop) {
+  ScriptedDialog dialog;
+  dialog.onInit = [](ScriptedDialog& self) { DestroyWindow(self.GetSafeHwnd()); };
+  EXPECT_EQ(dialog.DoModal(), -1);
+  EXPECT_TRUE(dialog.destroyed);
+}
+
 TEST(CDialog, MissingTemplateReturnsMinusOne) {
   class Missing : public CDialog {
    public:
