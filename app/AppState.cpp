@@ -27,6 +27,14 @@ void SetMainWindow(HWND window) { g_mainWindow = window; }
 const std::string& DesktopFolderPath() { return DesktopPath(); }
 void SetDesktopFolderPath(const std::string& path) { DesktopPath() = path; }
 
+void ShowMainWindow(HWND window) {
+  ShowWindow(window, SW_SHOWNORMAL);
+  BringWindowToTop(window);
+  SetForegroundWindow(window);
+  DrainMessageQueue();
+  InvalidateRect(window, nullptr, TRUE);
+}
+
 void DrainMessageQueue() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -18,6 +18,11 @@ void SetMainWindow(HWND window);
 const std::string& DesktopFolderPath();
 void SetDesktopFolderPath(const std::string& path);
 
+// Shows a main window normally, also when it was hidden, brings it to the
+// front and repaints it: for this copy's window and for the window of a copy
+// that already runs.
+void ShowMainWindow(HWND window);
+
 // Takes, translates and dispatches every waiting message of this thread
 // without blocking, so that activation and paint messages are handled
 // before the next step.

@@ -31,11 +31,7 @@ void RegisterMainWindowClass(HINSTANCE instance) {
 bool ShowRunningCopy() {
   const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
   if (!running) return false;
-  ShowWindow(running, SW_SHOWNORMAL);
-  BringWindowToTop(running);
-  SetForegroundWindow(running);
-  DrainMessageQueue();
-  InvalidateRect(running, nullptr, TRUE);
+  ShowMainWindow(running);
   return true;
 }
 

@@ -117,13 +117,7 @@ void CStowpouchDlg::LayOutControls() {
   for (const ControlPlace& place : kButtonPlaces) MoveControl(m_hWnd, place.id, place.x, place.y);
 }
 
-void CStowpouchDlg::ShowMainWindow() {
-  ShowWindow(m_hWnd, SW_SHOWNORMAL);
-  BringWindowToTop(m_hWnd);
-  SetForegroundWindow(m_hWnd);
-  DrainMessageQueue();
-  InvalidateRect(m_hWnd, nullptr, TRUE);
-}
+void CStowpouchDlg::ShowMainWindow() { ::ShowMainWindow(m_hWnd); }
 
 bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
   CInformationDialog dialog(m_hWnd);
