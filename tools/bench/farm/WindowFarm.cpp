@@ -1,0 +1,201 @@
+// WindowFarm.exe: makes top-level windows of any class, title and state on
+// request, so tests see them the way Stowpouch sees other programs' windows.
+// Every window lives on the one thread that runs the message loop; requests
+// reach that thread as WM_COPYDATA to a message-only control window (see
+// FarmProtocol.h).
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "framework/Handles.h"
+#include "tools/bench/farm/FarmProtocol.h"
+
+namespace {
+
+using farm::ShowState;
+using farm::WindowSpec;
+namespace protocol = farm::protocol;
+
+
+HINSTANCE g_instance = nullptr;
+HWND g_control = nullptr;
+
+LRESULT CALLBACK FarmWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // Tests ask for exact rectangles, zero-sized ones included; the default
+      // minimum tracking size would quietly enlarge them.
+      auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+      info->ptMinTrackSize.x = 0;
+      info->ptMinTrackSize.y = 0;
+      return 0;
+    }
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+bool RegisterFarmClass(const char* name) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = FarmWindowProc;
+  windowClass.hInstance = g_instance;
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+  windowClass.lpszClassName = name;
+  // Class names compare case-insensitively: a second request for a name in
+  // any spelling reuses the class registered first.
+  return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND CreateChild(HWND parent, const char* className, int id, const RECT& rect) {
+  return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, rect.left,
+                         rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_instance, nullptr);
+}
+
+// Small plain children along the top edge, then the chain that ends in the
+// document view, each link filling its parent.
+bool AddChildren(HWND top, const WindowSpec& wanted) {
+  int id = 100;
+  for (int i = 0; i < wanted.plainChildren; ++i) {
+    const RECT rect{4 + 20 * i, 4, 20 + 20 * i, 20};
+    if (!CreateChild(top, protocol::kChildClass, id++, rect)) return false;
+  }
+  HWND parent = top;
+  for (int level = 1; level <= wanted.documentViewDepth; ++level) {
+    RECT client{};
+    GetClientRect(parent, &client);
+    const bool last = level == wanted.documentViewDepth;
+    parent = CreateChild(parent, last ? protocol::kDocumentViewClass : protocol::kChildClass, id++,
+                         client);
+    if (!parent) return false;
+  }
+  return true;
+}
+
+HWND CreateFarmWindow(const WindowSpec& wanted) {
+  if (!RegisterFarmClass(wanted.className.c_str())) return nullptr;
+  const DWORD style = wanted.popup ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+  UniqueWindow window(CreateWindowExA(0, wanted.className.c_str(), wanted.title.c_str(), style,
+                                      wanted.x, wanted.y, wanted.width, wanted.height, wanted.owner,
+                                      nullptr, g_instance, nullptr));
+  if (!window || !AddChildren(window.Get(), wanted)) return nullptr;
+  switch (wanted.state) {
+    case ShowState::kHidden:
+      break;
+    case ShowState::kNormal:
+      ShowWindow(window.Get(), SW_SHOWNOACTIVATE);
+      break;
+    case ShowState::kMinimized:
+      ShowWindow(window.Get(), SW_SHOWMINNOACTIVE);
+      break;
+    case ShowState::kMaximized:
+      ShowWindow(window.Get(), SW_SHOWMAXIMIZED);
+      break;
+  }
+  return window.Release();
+}
+
+bool DestroyFarmWindow(HWND window) {
+  // DestroyWindow refuses other threads' windows anyway; the check also keeps
+  // a stray request from taking the control window down.
+  if (window == g_control || !IsWindow(window) ||
+      GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+    return false;
+  return DestroyWindow(window) != FALSE;
+}
+
+LRESULT OnRequest(const COPYDATASTRUCT& request) {
+  switch (request.dwData) {
+    case protocol::kCreate: {
+      WindowSpec wanted;
+      if (!protocol::DecodeCreate(request.lpData, request.cbData, &wanted)) return 0;
+      return reinterpret_cast<LRESULT>(CreateFarmWindow(wanted));
+    }
+    case protocol::kDestroy: {
+      std::int64_t wire = 0;
+      if (request.cbData != sizeof wire || request.lpData == nullptr) return 0;
+      std::memcpy(&wire, request.lpData, sizeof wire);
+      return DestroyFarmWindow(protocol::WindowFromWire(wire)) ? 1 : 0;
+    }
+    case protocol::kQuit:
+      PostQuitMessage(0);
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COPYDATA:
+      return OnRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+DWORD ClientProcessId(const char* commandLine) {
+  const char* option = std::strstr(commandLine, protocol::kClientOption);
+  if (!option) return 0;
+  return static_cast<DWORD>(
+      std::strtoul(option + std::strlen(protocol::kClientOption), nullptr, 10));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  g_instance = instance;
+  WNDCLASSEXA controlClass{};
+  controlClass.cbSize = sizeof controlClass;
+  controlClass.lpfnWndProc = ControlWindowProc;
+  controlClass.hInstance = instance;
+  controlClass.lpszClassName = protocol::kControlClass;
+  if (!RegisterClassExA(&controlClass) || !RegisterFarmClass(protocol::kChildClass) ||
+      !RegisterFarmClass(protocol::kDocumentViewClass))
+    return 1;
+
+  UniqueKernelHandle client;
+  if (const DWORD clientId = ClientProcessId(commandLine ? commandLine : "")) {
+    client.Reset(OpenProcess(SYNCHRONIZE, FALSE, clientId));
+    if (!client) return 1;  // the client is gone already
+  }
+
+  const std::string title = std::to_string(GetCurrentProcessId());
+  UniqueWindow control(CreateWindowExA(0, protocol::kControlClass, title.c_str(), 0, 0, 0, 0, 0,
+                                       HWND_MESSAGE, nullptr, instance, nullptr));
+  if (!control) return 1;
+  g_control = control.Get();
+
+  // The loop also ends when the client process does, so a test that died
+  // leaves no windows behind for the next one.
+  const HANDLE watched[] = {client.Get()};
+  const DWORD watchedCount = client ? 1 : 0;
+  for (;;) {
+    const DWORD woken = MsgWaitForMultipleObjects(watchedCount, watched, FALSE, INFINITE,
+                                                  QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0 && watchedCount == 1) break;
+    MSG message;
+    bool quit = false;
+    while (!quit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      quit = message.message == WM_QUIT;
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (quit) break;
+  }
+  g_control = nullptr;
+  return 0;
+}

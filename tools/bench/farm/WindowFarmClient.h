@@ -1,0 +1,57 @@
+#pragma once
+// Drives WindowFarm.exe, a program of ours that creates top-level windows of
+// any class, title and state in its own process, so that the tests and the
+// benchmarks look at other programs' windows the way Stowpouch does.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace farm {
+
+enum class ShowState { kHidden, kNormal, kMinimized, kMaximized };
+
+struct WindowSpec {
+  std::string className = "FarmWindow";  // registered by the farm on first use
+  std::string title = "Farm window";
+  ShowState state = ShowState::kNormal;
+  bool popup = false;     // WS_POPUP instead of WS_OVERLAPPEDWINDOW
+  HWND owner = nullptr;   // a farm window that owns the new one
+  int x = 40;
+  int y = 40;
+  int width = 320;
+  int height = 200;
+  // Plain child windows put in before any document view.
+  int plainChildren = 0;
+  // Where a "Shell DocObject View" window goes: 0 none, 1 a child of the new
+  // window, 2 a grandchild (inside a child), and so on.
+  int documentViewDepth = 0;
+};
+
+class WindowFarm {
+ public:
+  // Starts WindowFarm.exe from this program's folder and waits until it
+  // takes requests; Running() tells whether that worked.
+  WindowFarm();
+  // Ends the farm and with it every window it made.
+  ~WindowFarm();
+  WindowFarm(const WindowFarm&) = delete;
+  WindowFarm& operator=(const WindowFarm&) = delete;
+
+  bool Running() const;
+  DWORD ProcessId() const { return processId_; }
+
+  // The new window, or null when the farm could not make it.
+  HWND Create(const WindowSpec& spec);
+  // Destroys a farm window (DestroyWindow in the farm's process).
+  bool Destroy(HWND window);
+  // The windows of `windows` that belong to this farm, in the same order.
+  std::vector<HWND> Own(const std::vector<HWND>& windows) const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HWND control_ = nullptr;
+};
+
+}  // namespace farm
