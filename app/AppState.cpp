@@ -38,6 +38,11 @@ void ShowMainWindow(HWND window) {
 void DrainMessageQueue() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      // The loop that owns the queue must still see it and end.
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -5,6 +5,7 @@
 #include "outside/keysnare/Keysnare.h"
 #include "outside/sprigload/Sprigload.h"
 #include "settings/SettingsStore.h"
+#include "windows/WindowCommands.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ void ApplyDesktopEdges(HWND mainWindow, const SettingsRecord& settings) {
 void ApplySettings() {
   const HWND mainWindow = MainWindow();
   const SettingsRecord& settings = Settings();
+  // The taskbar rebuilds every button through the filter as it stands now.
+  RefreshTaskbarButtons();
   ApplyMenuHotKey(mainWindow, settings);
   ApplyDesktopEdges(mainWindow, settings);
   KeysnareStartHook(mainWindow);

@@ -1,7 +1,7 @@
 #pragma once
 
-// Makes the launch surfaces follow the settings record: the menu hotkey,
-// the desktop-edge watch and the Windows-key hook.
+// Makes the taskbar buttons and the launch surfaces follow the settings
+// record: the menu hotkey, the desktop-edge watch and the Windows-key hook.
 void ApplySettings();
 
 // Stops the desktop-edge watch and the Windows-key hook at shutdown.

@@ -12,12 +12,14 @@
 #include "app/MenuHotKey.h"
 #include "framework/WinApp.h"
 #include "menu/DiskFreeSpace.h"
+#include "menu/FunctionCommands.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 #include "shellext/GraftlingIds.h"
 #include "windows/ClassNames.h"
 #include "windows/ShellFolders.h"
+#include "windows/WindowCommands.h"
 
 namespace {
 
@@ -119,6 +121,8 @@ void CStowpouchDlg::LayOutControls() {
 
 void CStowpouchDlg::ShowMainWindow() { ::ShowMainWindow(m_hWnd); }
 
+void CStowpouchDlg::ExecuteFunctionCommand(int index) { ::ExecuteFunctionCommand(index); }
+
 bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
   CInformationDialog dialog(m_hWnd);
   dialog.m_message = LoadResourceString(textId);
@@ -207,6 +211,8 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     OnMenuHotKey();
   } else if (message == StowpouchMessage() && message != 0) {
     OnStowpouchMessage(wParam, lParam);
+  } else if (message == SystemHotKeyMessage() && message != 0) {
+    OnSystemHotKey(lParam);
   }
   return CDialog::DefWindowProc(message, wParam, lParam);
 }
@@ -230,10 +236,30 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   }
 }
 
+void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
+  switch (SystemHotKeyActionFor(lParam)) {
+    case SystemHotKeyAction::kMinimizePouch: {
+      PouchLists lists;
+      BuildPouchLists(lists, 1);
+      m_systemHotKeyLists = SavePouchLists(lists);
+      for (const WindowList& list : lists)
+        for (HWND window : list) ShowWindow(window, SW_MINIMIZE);
+      break;
+    }
+    case SystemHotKeyAction::kRestorePouch:
+      for (const SavedWindowList& list : m_systemHotKeyLists)
+        ForEachStillThere(list, RestoreAndActivate);
+      break;
+    case SystemHotKeyAction::kNone:
+      break;
+  }
+}
+
 void CStowpouchDlg::OnDestroy() {
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();
+  RefreshTaskbarButtons();
   for (IconPair& pair : m_icons) {
     pair.large.Reset();
     pair.small.Reset();

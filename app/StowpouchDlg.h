@@ -9,6 +9,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
+#include "windows/SavedWindows.h"
 
 class CStowpouchDlg : public CDialog {
  public:
@@ -20,6 +21,10 @@ class CStowpouchDlg : public CDialog {
 
   // Shows the window normally and brings it to the front.
   void ShowMainWindow();
+
+  // Runs an entry of the function-command table; separators and indices
+  // outside the table do nothing.
+  void ExecuteFunctionCommand(int index);
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
@@ -43,11 +48,15 @@ class CStowpouchDlg : public CDialog {
   void LayOutControls();
   void OnMenuHotKey();
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
+  void OnSystemHotKey(LPARAM lParam);
   bool Confirm(UINT textId, int32_t& dontAskAgain);
   void PaintMinimised();
   void EraseBackground(HDC dc);
 
   // Application windows the user hid by hand; not saved anywhere.
   std::vector<HWND> m_hiddenWindows;
+  // The pouch windows that Windows key + M minimised, for Windows key +
+  // Shift + M to bring back; the function-command toggles keep their own.
+  SavedPouchLists m_systemHotKeyLists;
   std::array<IconPair, 11> m_icons;
 };

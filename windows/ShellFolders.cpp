@@ -1,6 +1,8 @@
 #include "windows/ShellFolders.h"
 
 #include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
 
 #include "framework/Registry.h"
 
@@ -9,4 +11,41 @@ bool ReadShellFolderPath(const char* valueName, std::string& path) {
                         "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                         KEY_READ);
   return key.IsOpen() && key.QueryText(valueName, MAX_PATH, path);
+}
+
+int OpenSpecialFolder(int csidl) {
+  LPITEMIDLIST location = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &location)) || location == nullptr)
+    return 0;
+  SHELLEXECUTEINFOA execute{};
+  execute.cbSize = sizeof execute;
+  execute.fMask = SEE_MASK_IDLIST;
+  execute.lpIDList = location;
+  execute.nShow = SW_SHOWNORMAL;
+  ShellExecuteExA(&execute);
+  IMalloc* allocator = nullptr;
+  if (SUCCEEDED(SHGetMalloc(&allocator))) {
+    allocator->Free(location);
+    allocator->Release();
+  }
+  return 1;
+}
+
+namespace {
+
+bool ReadClassesDefault(const std::string& keyPath, std::string& text) {
+  const RegistryKey key(HKEY_CLASSES_ROOT, keyPath.c_str(), KEY_READ);
+  return key.IsOpen() && key.QueryText("", MAX_PATH, text);
+}
+
+}  // namespace
+
+void OpenWebBrowser() {
+  if (OpenSpecialFolder(CSIDL_INTERNET) == 1) return;
+  std::string fileType;
+  std::string command;
+  if (!ReadClassesDefault(".htm", fileType) ||
+      !ReadClassesDefault(fileType + "\\shell\\open\\command", command))
+    return;
+  WinExec(command.c_str(), SW_SHOWNORMAL);
 }

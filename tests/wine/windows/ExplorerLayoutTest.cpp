@@ -1,0 +1,131 @@
+// The Explorer layouts with real processes. This program sits beside a
+// stand-in explorer.exe of ours, which the layout's start command finds
+// first; it opens one "ExploreWClass" window.
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "framework/Handles.h"
+#include "windows/ExplorerLayout.h"
+#include "windows/TileLayout.h"
+#include "windows/WindowCommands.h"
+
+namespace {
+
+constexpr char kModeVariable[] = "STOWPOUCH_FAKE_EXPLORER";
+
+bool WaitUntil(const std::function<bool()>& done, DWORD ms = 10000) {
+  const ULONGLONG deadline = GetTickCount64() + ms;
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(20);
+  }
+}
+
+WindowList ExplorerWindows() {
+  WindowList windows;
+  EnumWindows(
+      [](HWND window, LPARAM list) {
+        char name[64] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (lstrcmpiA(name, "ExploreWClass") == 0)
+          reinterpret_cast<WindowList*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
+}
+
+WindowRect RectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::string OurExplorerPath() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of('\\') + 1) + "explorer.exe";
+}
+
+// Ends the stand-in explorers still running; Wine's own explorer.exe (the
+// desktop) has the same file name and is left alone.
+void EndOurExplorers() {
+  const UniqueKernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot.Get(), &entry); more;
+       more = Process32Next(snapshot.Get(), &entry)) {
+    if (lstrcmpiA(entry.szExeFile, "explorer.exe") != 0) continue;
+    const UniqueKernelHandle process(
+        OpenProcess(PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                    entry.th32ProcessID));
+    char image[MAX_PATH];
+    DWORD size = MAX_PATH;
+    if (process && QueryFullProcessImageNameA(process.Get(), 0, image, &size) &&
+        lstrcmpiA(image, OurExplorerPath().c_str()) == 0)
+      TerminateProcess(process.Get(), 0);
+  }
+}
+
+class ExplorerLayoutTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetEnvironmentVariableA(kModeVariable, nullptr);
+    ASSERT_TRUE(ExplorerWindows().empty()) << "an Explorer window is left from before";
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA(kModeVariable, nullptr);
+    for (HWND window : ExplorerWindows()) PostMessageA(window, WM_CLOSE, 0, 0);
+    EndOurExplorers();
+    EXPECT_TRUE(WaitUntil([] { return ExplorerWindows().empty(); }));
+  }
+
+  // Runs the layout and checks that the first Explorer windows found sit in
+  // its places.
+  void ExpectLaidOut(ExplorerLayout layout, std::size_t windows) {
+    RunExplorerLayout(static_cast<int>(layout));
+    const WindowList found = ExplorerWindows();
+    ASSERT_EQ(found.size(), windows);
+    std::vector<WindowRect> places =
+        ExplorerLayoutRectangles(layout, static_cast<int>(found.size()), CurrentScreenMetrics());
+    // The system keeps a window within its largest tracking size.
+    for (WindowRect& place : places) {
+      place.width = std::min(place.width, GetSystemMetrics(SM_CXMAXTRACK));
+      place.height = std::min(place.height, GetSystemMetrics(SM_CYMAXTRACK));
+    }
+    ASSERT_EQ(places.size(), windows);
+    for (std::size_t i = 0; i < windows; ++i) {
+      const WindowRect r = RectOf(found[i]);
+      EXPECT_TRUE(r == places[i]) << "window " << i << " at " << r.x << "," << r.y << " "
+                                  << r.width << "x" << r.height << ", not " << places[i].x << ","
+                                  << places[i].y << " " << places[i].width << "x"
+                                  << places[i].height;
+    }
+  }
+};
+
+TEST_F(ExplorerLayoutTest, OneAboveTheOther) { ExpectLaidOut(ExplorerLayout::kOneAboveOther, 2); }
+
+TEST_F(ExplorerLayoutTest, SideBySide) { ExpectLaidOut(ExplorerLayout::kSideBySide, 2); }
+
+TEST_F(ExplorerLayoutTest, FourInASquare) { ExpectLaidOut(ExplorerLayout::kSquare, 4); }
+
+TEST_F(ExplorerLayoutTest, AnExplorerThatNeverTakesInputDoesNotHoldTheProgram) {
+  SetEnvironmentVariableA(kModeVariable, "busy");
+  const ULONGLONG start = GetTickCount64();
+  RunExplorerLayout(static_cast<int>(ExplorerLayout::kSideBySide));
+  const ULONGLONG elapsed = GetTickCount64() - start;
+  // Two bounded waits and the settling pause, with room for a slow machine.
+  EXPECT_LT(elapsed, 2 * kExplorerIdleWaitMs + 3000 + 4000);
+  EXPECT_TRUE(ExplorerWindows().empty());
+}
+
+}  // namespace

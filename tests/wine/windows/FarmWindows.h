@@ -1,0 +1,64 @@
+#pragma once
+// Shared set-up of the window tests: a farm of windows in another process,
+// the built-in class names from the program's resources, and settings
+// switches chosen per test.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "settings/SettingsStore.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+#include "windows/WindowLists.h"
+
+namespace windows_test {
+
+// The titles of `windows`, for messages that people can read.
+std::vector<std::string> Titles(const WindowList& windows);
+
+// Polls until `done` holds or about ten seconds have passed.
+bool WaitUntil(const std::function<bool()>& done);
+
+farm::WindowSpec Spec(const std::string& className, const std::string& title,
+                      farm::ShowState state = farm::ShowState::kNormal);
+farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth);
+
+class FarmTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  HWND Make(const farm::WindowSpec& spec);
+  // Sets the kind switches; user classes replace the user-defined list.
+  void Switch(int folder, int explorer, int iexplorer, std::vector<std::string> userClasses = {});
+
+  // The farm's windows among `windows`, in the same order.
+  WindowList Own(const WindowList& windows) const { return farm_.Own(windows); }
+  // `windows` in the platform's top-level enumeration order.
+  static WindowList InEnumerationOrder(std::initializer_list<HWND> windows);
+  // The farm's windows in enumeration order.
+  WindowList FarmEnumerationOrder() const;
+
+  // Runs a read of the window lists until the farm's windows keep their
+  // stacking order across it: the platform activates a new program's windows
+  // a little after they appear, and that reorders them.
+  template <typename Read>
+  auto WhileOrderHolds(Read read) {
+    for (int attempt = 0;; ++attempt) {
+      const WindowList before = FarmEnumerationOrder();
+      auto result = read();
+      if (FarmEnumerationOrder() == before || attempt == 20) return result;
+      Sleep(50);
+    }
+  }
+  PouchLists FarmPouchLists(int includeMinimized);
+  WindowList FarmOtherWindows(int includeMinimized);
+
+  farm::WindowFarm farm_;
+};
+
+}  // namespace windows_test

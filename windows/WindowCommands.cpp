@@ -1,0 +1,83 @@
+#include "windows/WindowCommands.h"
+
+#include "app/AppState.h"
+#include "windows/TileLayout.h"
+
+int RestoreAndActivate(HWND window) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof placement;
+  GetWindowPlacement(window, &placement);
+  if (placement.showCmd != SW_SHOWMAXIMIZED) {
+    ShowWindow(window, (placement.flags & WPF_RESTORETOMAXIMIZED) != 0 ? SW_SHOWMAXIMIZED
+                                                                       : SW_RESTORE);
+  }
+  SetForegroundWindow(window);
+  return 1;
+}
+
+namespace {
+
+template <typename Action>
+void ForEachPouchWindow(int kind, Action action) {
+  PouchLists lists;
+  BuildPouchLists(lists, 1);
+  for (std::size_t k = 0; k < lists.size(); ++k) {
+    if (kind != kAllKinds && static_cast<std::size_t>(kind) != k) continue;
+    for (HWND window : lists[k]) action(window);
+  }
+}
+
+}  // namespace
+
+void MinimizePouchWindows(int kind) {
+  ForEachPouchWindow(kind, [](HWND window) { ShowWindow(window, SW_MINIMIZE); });
+}
+
+void ClosePouchWindows(int kind) {
+  ForEachPouchWindow(kind, [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); });
+}
+
+ScreenMetrics CurrentScreenMetrics() {
+  ScreenMetrics screen;
+  screen.width = GetSystemMetrics(SM_CXMAXIMIZED);
+  screen.height = GetSystemMetrics(SM_CYMAXIMIZED);
+  screen.frameX = GetSystemMetrics(SM_CXFRAME);
+  screen.frameY = GetSystemMetrics(SM_CYFRAME);
+  screen.borderX = GetSystemMetrics(SM_CXBORDER);
+  screen.borderY = GetSystemMetrics(SM_CYBORDER);
+  return screen;
+}
+
+void TileFolders() {
+  PouchLists lists;
+  BuildPouchLists(lists, 1);
+  WindowList folders;
+  for (HWND window : lists[KindIndex(WindowKind::Folder)])
+    if (!IsIconic(window) && IsWindowVisible(window)) folders.push_back(window);
+
+  const std::vector<WindowRect> places =
+      TileRectangles(static_cast<int>(folders.size()), CurrentScreenMetrics());
+  for (std::size_t i = 0; i < folders.size() && i < places.size(); ++i) {
+    const WindowRect& place = places[i];
+    MoveWindow(folders[i], place.x, place.y, place.width, place.height, TRUE);
+    SetForegroundWindow(folders[i]);
+  }
+}
+
+void MinimizeOthersAndTileFolders() {
+  WindowList others;
+  BuildOtherWindowList(others, 1);
+  for (HWND window : others) ShowWindow(window, SW_MINIMIZE);
+  TileFolders();
+}
+
+int RefreshTaskbarButtons() {
+  WindowList candidates;
+  EnumerateCandidateWindows(candidates);
+  for (HWND window : candidates) {
+    ShowWindow(window, SW_HIDE);
+    ShowWindow(window, SW_SHOW);
+    DrainMessageQueue();
+  }
+  return 1;
+}

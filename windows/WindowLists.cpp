@@ -1,0 +1,154 @@
+#include "windows/WindowLists.h"
+
+#include <string>
+
+#include "settings/SettingsStore.h"
+#include "windows/ClassNames.h"
+
+namespace {
+
+constexpr char kDocumentViewClass[] = "Shell DocObject View";
+constexpr char kDesktopClass[] = "progman";
+constexpr int kTextCapacity = 512;
+
+struct Candidate {
+  HWND window;
+  std::string className;
+};
+using CandidateList = std::vector<Candidate>;
+
+bool HasArea(HWND window) {
+  RECT rect;
+  return GetWindowRect(window, &rect) && rect.right != rect.left && rect.bottom != rect.top;
+}
+
+bool HasTitle(HWND window) {
+  // GetWindowText reads another program's title without sending it a
+  // message, so a hung program cannot stop us here.
+  char title[kTextCapacity];
+  return GetWindowTextA(window, title, kTextCapacity) > 0;
+}
+
+// The cheap tests come first: most top-level windows are hidden.
+BOOL CALLBACK CollectCandidate(HWND window, LPARAM context) {
+  if (!IsWindowVisible(window) || GetParent(window) != nullptr || !HasArea(window) ||
+      !HasTitle(window))
+    return TRUE;
+  char className[kTextCapacity];
+  if (GetClassNameA(window, className, kTextCapacity) == 0) return TRUE;
+  if (ClassNameEquals(className, kDesktopClass) || !IsWindow(window)) return TRUE;
+  reinterpret_cast<CandidateList*>(context)->push_back({window, className});
+  return TRUE;
+}
+
+CandidateList Candidates() {
+  CandidateList candidates;
+  EnumWindows(CollectCandidate, reinterpret_cast<LPARAM>(&candidates));
+  return candidates;
+}
+
+BOOL CALLBACK FindDocumentView(HWND child, LPARAM found) {
+  char className[kTextCapacity];
+  if (GetClassNameA(child, className, kTextCapacity) == 0 ||
+      !ClassNameEquals(className, kDocumentViewClass))
+    return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool IsBrowserFrameClass(const char* className) {
+  const BuiltInClassNames& builtIn = BuiltInClasses();
+  return ClassNameEquals(className, builtIn.folder.c_str()) ||
+         ClassNameEquals(className, builtIn.browser.c_str());
+}
+
+FrameContent ContentOfFrame(HWND window, const char* className) {
+  if (!IsBrowserFrameClass(className)) return FrameContent::kNotAFrame;
+  bool documentView = false;
+  EnumChildWindows(window, FindDocumentView, reinterpret_cast<LPARAM>(&documentView));
+  return documentView ? FrameContent::kDocument : FrameContent::kFolder;
+}
+
+// The kind whose class list names the class first, or -1.
+int FirstMatchingKind(const std::string& className, const KindClassLists& kinds) {
+  for (std::size_t kind = 0; kind < kinds.size(); ++kind)
+    for (const std::string& name : kinds[kind])
+      if (ClassNameEquals(className.c_str(), name.c_str())) return static_cast<int>(kind);
+  return -1;
+}
+
+bool IsListed(const std::string& className, const ClassNameList& names) {
+  for (const std::string& name : names)
+    if (ClassNameEquals(className.c_str(), name.c_str())) return true;
+  return false;
+}
+
+bool Included(HWND window, int includeMinimized) {
+  return includeMinimized != 0 || !IsIconic(window);
+}
+
+}  // namespace
+
+bool ClassNameEquals(const char* a, const char* b) {
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
+}
+
+int EnumerateCandidateWindows(WindowList& list) {
+  for (const Candidate& candidate : Candidates()) list.push_back(candidate.window);
+  return 1;
+}
+
+int ClassifyBrowserFrame(HWND window) {
+  char className[256];
+  if (GetClassNameA(window, className, sizeof className) == 0) return -1;
+  switch (ContentOfFrame(window, className)) {
+    case FrameContent::kFolder:
+      return static_cast<int>(WindowKind::Folder);
+    case FrameContent::kDocument:
+      return static_cast<int>(WindowKind::InternetExplorer);
+    default:
+      return -1;
+  }
+}
+
+int BuildPouchClassList(ClassNameList& names) {
+  names = PouchClassNames(Settings(), BuiltInClasses());
+  return 1;
+}
+
+int BuildKindClassLists(KindClassLists& names) {
+  names = KindClassNames(Settings(), BuiltInClasses());
+  return 1;
+}
+
+int BuildPouchLists(PouchLists& lists, int includeMinimized) {
+  for (WindowList& list : lists) list.clear();
+  const CandidateList candidates = Candidates();
+  KindClassLists kinds;
+  BuildKindClassLists(kinds);
+  for (const Candidate& candidate : candidates) {
+    const int matched = FirstMatchingKind(candidate.className, kinds);
+    if (matched < 0) continue;
+    const int kind =
+        PouchKindOfMatch(static_cast<WindowKind>(matched),
+                         ContentOfFrame(candidate.window, candidate.className.c_str()), Settings());
+    if (kind >= 0 && Included(candidate.window, includeMinimized))
+      lists[static_cast<std::size_t>(kind)].push_back(candidate.window);
+  }
+  return 1;
+}
+
+int BuildOtherWindowList(WindowList& list, int includeMinimized) {
+  const CandidateList candidates = Candidates();
+  ClassNameList pouchClasses;
+  BuildPouchClassList(pouchClasses);
+  for (const Candidate& candidate : candidates) {
+    const bool pouchWindow =
+        IsListed(candidate.className, pouchClasses) &&
+        IsPouchWindowOfListedClass(ContentOfFrame(candidate.window, candidate.className.c_str()),
+                                   Settings());
+    if (!pouchWindow && Included(candidate.window, includeMinimized))
+      list.push_back(candidate.window);
+  }
+  return 1;
+}

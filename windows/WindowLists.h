@@ -1,0 +1,37 @@
+#pragma once
+// Which top-level windows are on the desktop now: the candidates, the pouch
+// windows of each kind and the other application windows. Every list is read
+// afresh from the live desktop; nothing is cached between calls.
+#include <windows.h>
+
+#include <array>
+#include <vector>
+
+#include "windows/PouchRules.h"
+#include "windows/WindowKind.h"
+
+using WindowList = std::vector<HWND>;
+using PouchLists = std::array<WindowList, kWindowKindCount>;
+
+// Appends the visible, titled, non-empty, unowned top-level windows other
+// than the desktop's own, front to back. Returns 1.
+int EnumerateCandidateWindows(WindowList& list);
+
+// Folder (0) or InternetExplorer (2) for a "CabinetWClass" or "IEFRAME"
+// window, by whether a "Shell DocObject View" is among its descendants; -1
+// for any other window.
+int ClassifyBrowserFrame(HWND window);
+
+// The pouch class list and the kind class lists of the current settings.
+int BuildPouchClassList(ClassNameList& names);
+int BuildKindClassLists(KindClassLists& names);
+
+// Empties `lists` and fills each kind's list with its pouch windows; with
+// includeMinimized 0 minimised windows are left out. Returns 1.
+int BuildPouchLists(PouchLists& lists, int includeMinimized);
+
+// Appends the candidates that are not pouch windows. Returns 1.
+int BuildOtherWindowList(WindowList& list, int includeMinimized);
+
+// Class names compare without regard to case, in the system code page.
+bool ClassNameEquals(const char* a, const char* b);

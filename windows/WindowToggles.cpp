@@ -1,0 +1,71 @@
+#include "windows/WindowToggles.h"
+
+#include "windows/WindowCommands.h"
+
+namespace {
+
+void MinimizeAll(const SavedPouchLists& lists) {
+  for (const SavedWindowList& list : lists)
+    for (const SavedWindow& saved : list) ShowWindow(saved.Get(), SW_MINIMIZE);
+}
+
+// Restores every saved window, kind by kind, and forgets them.
+void RestoreAll(SavedPouchLists& lists) {
+  for (SavedWindowList& list : lists) {
+    ForEachStillThere(list, RestoreAndActivate);
+    list.clear();
+  }
+}
+
+SavedPouchLists UnminimizedPouchWindows() {
+  PouchLists lists;
+  BuildPouchLists(lists, 0);
+  return SavePouchLists(lists);
+}
+
+}  // namespace
+
+void WindowToggles::ToggleMinimizePouch() {
+  if (AnySaved(minimizedPouch_)) {
+    RestoreAll(minimizedPouch_);
+    return;
+  }
+  minimizedPouch_ = UnminimizedPouchWindows();
+  MinimizeAll(minimizedPouch_);
+}
+
+void WindowToggles::ToggleHideOthers() {
+  if (!hiddenOthers_.empty()) {
+    ForEachStillThere(hiddenOthers_, [](HWND window) { ShowWindow(window, SW_SHOW); });
+    hiddenOthers_.clear();
+    return;
+  }
+  WindowList others;
+  BuildOtherWindowList(others, 1);
+  for (HWND window : others) {
+    ShowWindow(window, SW_HIDE);
+    hiddenOthers_.emplace_back(window);
+  }
+}
+
+void WindowToggles::ToggleMinimizeOthersRestorePouch() {
+  if (minimizedOthers_.empty()) {
+    WindowList others;
+    BuildOtherWindowList(others, 0);
+    for (HWND window : others) {
+      minimizedOthers_.emplace_back(window);
+      ShowWindow(window, SW_MINIMIZE);
+    }
+    RestoreAll(pouchToRestore_);
+    return;
+  }
+  ForEachStillThere(minimizedOthers_, RestoreAndActivate);
+  minimizedOthers_.clear();
+  pouchToRestore_ = UnminimizedPouchWindows();
+  MinimizeAll(pouchToRestore_);
+}
+
+WindowToggles& TheWindowToggles() {
+  static WindowToggles toggles;
+  return toggles;
+}
