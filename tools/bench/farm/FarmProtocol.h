@@ -30,6 +30,7 @@ enum Request : ULONG_PTR {
   kCreate = 0x57460001,   // CreateRecord + class name + title; answers the new HWND or 0
   kDestroy = 0x57460002,  // std::int64_t window; answers 1 when destroyed
   kQuit = 0x57460003,     // no data; answers 1
+  kTimesHidden = 0x57460004,  // std::int64_t window; answers how often it was hidden, or -1
 };
 
 // Windows of a nesting deeper than this run into the platform's own limits.

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 
 #include "framework/Handles.h"
@@ -24,12 +25,21 @@ namespace protocol = farm::protocol;
 
 HINSTANCE g_instance = nullptr;
 HWND g_control = nullptr;
+// Lets tests see that someone hid and showed a window again, which leaves no
+// other trace once it is visible.
+std::map<HWND, int> g_timesHidden;
 
 LRESULT CALLBACK FarmWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
       DestroyWindow(window);
       return 0;
+    case WM_SHOWWINDOW:
+      if (wParam == FALSE) ++g_timesHidden[window];
+      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_NCDESTROY:
+      g_timesHidden.erase(window);
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_GETMINMAXINFO: {
       // Tests ask for exact rectangles, zero-sized ones included; the default
       // minimum tracking size would quietly enlarge them.
@@ -130,6 +140,16 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
     case protocol::kQuit:
       PostQuitMessage(0);
       return 1;
+    case protocol::kTimesHidden: {
+      std::int64_t wire = 0;
+      if (request.cbData != sizeof wire || request.lpData == nullptr) return -1;
+      std::memcpy(&wire, request.lpData, sizeof wire);
+      const HWND window = protocol::WindowFromWire(wire);
+      if (!IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+        return -1;
+      const auto found = g_timesHidden.find(window);
+      return found == g_timesHidden.end() ? 0 : found->second;
+    }
     default:
       return 0;
   }

@@ -122,6 +122,15 @@ bool WindowFarm::Destroy(HWND window) {
          answer != 0;
 }
 
+int WindowFarm::TimesHidden(HWND window) {
+  if (!Running()) return -1;
+  const std::int64_t wire = protocol::WindowToWire(window);
+  LRESULT answer = -1;
+  if (!Send(control_, protocol::kTimesHidden, &wire, sizeof wire, kRequestTimeoutMs, &answer))
+    return -1;
+  return static_cast<int>(answer);
+}
+
 std::vector<HWND> WindowFarm::Own(const std::vector<HWND>& windows) const {
   std::vector<HWND> own;
   if (processId_ == 0) return own;

@@ -45,6 +45,9 @@ class WindowFarm {
   HWND Create(const WindowSpec& spec);
   // Destroys a farm window (DestroyWindow in the farm's process).
   bool Destroy(HWND window);
+  // How often a farm window has been hidden (WM_SHOWWINDOW with FALSE) by
+  // anyone, or -1 when the farm does not know it.
+  int TimesHidden(HWND window);
   // The windows of `windows` that belong to this farm, in the same order.
   std::vector<HWND> Own(const std::vector<HWND>& windows) const;
 

@@ -1,0 +1,89 @@
+// What the running program does to other programs' windows: Windows key + M
+// and Windows key + Shift + M, and the taskbar refresh when it starts and
+// quits.
+#include "Harness.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+
+namespace e2e {
+namespace {
+
+bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
+
+// Presses the chord until `done` holds. The Windows-key hook starts last
+// in the program's start-up, after the taskbar refresh, and nothing outside
+// shows when that has happened; the commands are safe to repeat.
+bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done) {
+  return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
+}
+
+farm::WindowSpec Window(const char* className, const char* title,
+                        farm::ShowState state = farm::ShowState::kNormal) {
+  farm::WindowSpec spec;
+  spec.className = className;
+  spec.title = title;
+  spec.state = state;
+  return spec;
+}
+
+class PouchWindowTest : public StowpouchTest {
+ protected:
+  void SetUp() override {
+    StowpouchTest::SetUp();
+    ASSERT_TRUE(farm_.Running());
+    folder = farm_.Create(Window("CabinetWClass", "Folder"));
+    explorer = farm_.Create(Window("ExploreWClass", "Explorer"));
+    app = farm_.Create(Window("FarmApp", "Application"));
+    minimizedFolder =
+        farm_.Create(Window("CabinetWClass", "Minimised folder", farm::ShowState::kMinimized));
+    hiddenFolder = farm_.Create(Window("CabinetWClass", "Hidden folder", farm::ShowState::kHidden));
+    ASSERT_TRUE(folder && explorer && app && minimizedFolder && hiddenFolder);
+  }
+
+  farm::WindowFarm farm_;
+  HWND folder = nullptr, explorer = nullptr, app = nullptr, minimizedFolder = nullptr,
+       hiddenFolder = nullptr;
+};
+
+TEST_F(PouchWindowTest, WindowsKeyMMinimisesThePouchAndShiftBringsItBack) {
+  Stowpouch app_;
+  ASSERT_TRUE(app_.Ready());
+  EXPECT_TRUE(PressUntil({VK_LWIN, 'M'}, [&] { return Minimized(folder) && Minimized(explorer); }));
+  ASSERT_TRUE(app_.Settle());
+  EXPECT_FALSE(Minimized(app));
+
+  // A pouch window closed meanwhile is skipped; the rest come back, also the
+  // one that was minimised before, since the lists include minimised ones.
+  ASSERT_TRUE(farm_.Destroy(explorer));
+  EXPECT_TRUE(PressUntil({VK_LWIN, VK_SHIFT, 'M'},
+                         [&] { return !Minimized(folder) && !Minimized(minimizedFolder); }));
+  ASSERT_TRUE(app_.Settle());
+  EXPECT_FALSE(Visible(hiddenFolder));
+  EXPECT_TRUE(app_.process().Running());
+}
+
+TEST_F(PouchWindowTest, StartAndQuitRebuildEveryTaskbarButton) {
+  ResetSettings({{"QueryQuit", 1}});
+  {
+    Stowpouch app_;
+    ASSERT_TRUE(app_.Ready());
+    // The refresh lets the program's queue run between windows, so the spy's
+    // settle mark may pass before it ends.
+    for (HWND window : {folder, explorer, app, minimizedFolder}) {
+      EXPECT_TRUE(WaitUntil([&] { return farm_.TimesHidden(window) == 1 && Visible(window); }))
+          << WindowText(window) << " hidden " << farm_.TimesHidden(window) << " times";
+    }
+    EXPECT_TRUE(Minimized(minimizedFolder));
+    EXPECT_EQ(farm_.TimesHidden(hiddenFolder), 0);
+
+    PostMessageA(app_.Window(), WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(app_.process().WaitForExit());
+  }
+  for (HWND window : {folder, explorer, app, minimizedFolder}) {
+    EXPECT_EQ(farm_.TimesHidden(window), 2);
+    EXPECT_TRUE(Visible(window));
+  }
+  EXPECT_FALSE(Visible(hiddenFolder));
+}
+
+}  // namespace
+}  // namespace e2e
