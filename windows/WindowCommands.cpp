@@ -71,13 +71,29 @@ void MinimizeOthersAndTileFolders() {
   TileFolders();
 }
 
+namespace {
+
+// Puts the windows back into their stacking order, first in front. Each goes
+// to the top of its own band, so topmost windows stay topmost.
+void Restack(const WindowList& frontToBack) {
+  for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it)
+    SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
 int RefreshTaskbarButtons() {
+  // A shown window comes to the top, so without care the refresh would leave
+  // the user's windows in reverse order with the back-most one active.
+  const HWND foreground = GetForegroundWindow();
   WindowList candidates;
   EnumerateCandidateWindows(candidates);
   for (HWND window : candidates) {
     ShowWindow(window, SW_HIDE);
-    ShowWindow(window, SW_SHOW);
+    ShowWindow(window, SW_SHOWNA);
     DrainMessageQueue();
   }
+  Restack(candidates);
+  if (foreground != nullptr && IsWindowVisible(foreground)) SetForegroundWindow(foreground);
   return 1;
 }

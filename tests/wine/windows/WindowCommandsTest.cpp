@@ -1,6 +1,8 @@
 // The window commands on real windows of another process.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "FarmWindows.h"
 #include "menu/FunctionCommandTable.h"
 #include "menu/FunctionCommands.h"
@@ -168,7 +170,25 @@ TEST_F(WindowCommandsTest, RestoreAndActivateKeepsAMaximisedWindowsSize) {
 
 TEST_F(WindowCommandsTest, RefreshTaskbarButtonsLeavesEveryWindowAsItWas) {
   const HWND hidden = Make(Spec("FarmApp", "Hidden", ShowState::kHidden));
+  SetForegroundWindow(folderB);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == folderB; }));
+  // Where a hidden window sits in the stack shows nowhere.
+  const auto visibleStacking = [&] {
+    WindowList visible;
+    for (HWND window : FarmEnumerationOrder())
+      if (Visible(window)) visible.push_back(window);
+    return visible;
+  };
+  // The raise of the new foreground window lands a little later.
+  WindowList stacking = visibleStacking();
+  ASSERT_TRUE(WaitUntil([&] {
+    Sleep(100);
+    return std::exchange(stacking, visibleStacking()) == stacking;
+  }));
+
   EXPECT_EQ(RefreshTaskbarButtons(), 1);
+  EXPECT_EQ(Titles(visibleStacking()), Titles(stacking));
+  EXPECT_EQ(GetForegroundWindow(), folderB);
   for (HWND window : {folderA, folderB, browser, userApp, app, otherApp, minimizedFolder})
     EXPECT_TRUE(Visible(window));
   EXPECT_TRUE(Minimized(minimizedFolder));
