@@ -13,6 +13,7 @@ constexpr int kTextCapacity = 512;
 
 struct Candidate {
   HWND window;
+  LONG_PTR style;
   std::string className;
 };
 using CandidateList = std::vector<Candidate>;
@@ -29,15 +30,21 @@ bool HasTitle(HWND window) {
   return GetWindowTextA(window, title, kTextCapacity) > 0;
 }
 
+// Under Wine each look at another process's window is a round trip to the
+// server, so every call counts. One style read stands in for IsWindowVisible
+// (a top-level window's parent, the desktop, is always visible), for
+// GetParent on the windows that cannot have one, and later for IsIconic.
 // The cheap tests come first: most top-level windows are hidden.
 BOOL CALLBACK CollectCandidate(HWND window, LPARAM context) {
-  if (!IsWindowVisible(window) || GetParent(window) != nullptr || !HasArea(window) ||
-      !HasTitle(window))
-    return TRUE;
+  const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+  if (!(style & WS_VISIBLE)) return TRUE;
+  if ((style & (WS_POPUP | WS_CHILD)) && GetParent(window) != nullptr) return TRUE;
+  if (!HasArea(window) || !HasTitle(window)) return TRUE;
+  // A window gone since EnumWindows listed it fails here; no IsWindow needed.
   char className[kTextCapacity];
   if (GetClassNameA(window, className, kTextCapacity) == 0) return TRUE;
-  if (ClassNameEquals(className, kDesktopClass) || !IsWindow(window)) return TRUE;
-  reinterpret_cast<CandidateList*>(context)->push_back({window, className});
+  if (ClassNameEquals(className, kDesktopClass)) return TRUE;
+  reinterpret_cast<CandidateList*>(context)->push_back({window, style, className});
   return TRUE;
 }
 
@@ -47,13 +54,16 @@ CandidateList Candidates() {
   return candidates;
 }
 
-BOOL CALLBACK FindDocumentView(HWND child, LPARAM found) {
-  char className[kTextCapacity];
-  if (GetClassNameA(child, className, kTextCapacity) == 0 ||
-      !ClassNameEquals(className, kDocumentViewClass))
-    return TRUE;
-  *reinterpret_cast<bool*>(found) = true;
-  return FALSE;
+// Depth first, one look per window: a window without children costs one
+// GW_CHILD, a parent one class-filtered FindWindowEx for all its children.
+// EnumChildWindows plus GetClassName costs four round trips per descendant.
+bool HasDocumentView(HWND parent) {
+  HWND child = GetWindow(parent, GW_CHILD);
+  if (!child) return false;
+  if (FindWindowExA(parent, nullptr, kDocumentViewClass, nullptr)) return true;
+  for (; child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HasDocumentView(child)) return true;
+  return false;
 }
 
 bool IsBrowserFrameClass(const char* className) {
@@ -64,9 +74,7 @@ bool IsBrowserFrameClass(const char* className) {
 
 FrameContent ContentOfFrame(HWND window, const char* className) {
   if (!IsBrowserFrameClass(className)) return FrameContent::kNotAFrame;
-  bool documentView = false;
-  EnumChildWindows(window, FindDocumentView, reinterpret_cast<LPARAM>(&documentView));
-  return documentView ? FrameContent::kDocument : FrameContent::kFolder;
+  return HasDocumentView(window) ? FrameContent::kDocument : FrameContent::kFolder;
 }
 
 // The kind whose class list names the class first, or -1.
@@ -83,8 +91,8 @@ bool IsListed(const std::string& className, const ClassNameList& names) {
   return false;
 }
 
-bool Included(HWND window, int includeMinimized) {
-  return includeMinimized != 0 || !IsIconic(window);
+bool Included(const Candidate& candidate, int includeMinimized) {
+  return includeMinimized != 0 || !(candidate.style & WS_MINIMIZE);
 }
 
 }  // namespace
@@ -128,11 +136,11 @@ int BuildPouchLists(PouchLists& lists, int includeMinimized) {
   BuildKindClassLists(kinds);
   for (const Candidate& candidate : candidates) {
     const int matched = FirstMatchingKind(candidate.className, kinds);
-    if (matched < 0) continue;
+    if (matched < 0 || !Included(candidate, includeMinimized)) continue;
     const int kind =
         PouchKindOfMatch(static_cast<WindowKind>(matched),
                          ContentOfFrame(candidate.window, candidate.className.c_str()), Settings());
-    if (kind >= 0 && Included(candidate.window, includeMinimized))
+    if (kind >= 0)
       lists[static_cast<std::size_t>(kind)].push_back(candidate.window);
   }
   return 1;
@@ -142,13 +150,17 @@ int BuildOtherWindowList(WindowList& list, int includeMinimized) {
   const CandidateList candidates = Candidates();
   ClassNameList pouchClasses;
   BuildPouchClassList(pouchClasses);
+  // With both switches on, a frame is a pouch window whatever it shows.
+  const SettingsRecord& settings = Settings();
+  const bool contentMatters = settings.Folder != 1 || settings.IExplorer != 1;
   for (const Candidate& candidate : candidates) {
+    if (!Included(candidate, includeMinimized)) continue;
     const bool pouchWindow =
         IsListed(candidate.className, pouchClasses) &&
-        IsPouchWindowOfListedClass(ContentOfFrame(candidate.window, candidate.className.c_str()),
-                                   Settings());
-    if (!pouchWindow && Included(candidate.window, includeMinimized))
-      list.push_back(candidate.window);
+        (!contentMatters ||
+         IsPouchWindowOfListedClass(ContentOfFrame(candidate.window, candidate.className.c_str()),
+                                    settings));
+    if (!pouchWindow) list.push_back(candidate.window);
   }
   return 1;
 }
