@@ -243,7 +243,7 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
       BuildPouchLists(lists, 1);
       m_systemHotKeyLists = SavePouchLists(lists);
       for (const WindowList& list : lists)
-        for (HWND window : list) ShowWindow(window, SW_MINIMIZE);
+        for (HWND window : list) ShowWindowSafely(window, SW_MINIMIZE);
       break;
     }
     case SystemHotKeyAction::kRestorePouch:

@@ -3,13 +3,20 @@
 #include "app/AppState.h"
 #include "windows/TileLayout.h"
 
+void ShowWindowSafely(HWND window, int command) {
+  if (IsHungAppWindow(window))
+    ShowWindowAsync(window, command);
+  else
+    ShowWindow(window, command);
+}
+
 int RestoreAndActivate(HWND window) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
   GetWindowPlacement(window, &placement);
   if (placement.showCmd != SW_SHOWMAXIMIZED) {
-    ShowWindow(window, (placement.flags & WPF_RESTORETOMAXIMIZED) != 0 ? SW_SHOWMAXIMIZED
-                                                                       : SW_RESTORE);
+    ShowWindowSafely(window, (placement.flags & WPF_RESTORETOMAXIMIZED) != 0 ? SW_SHOWMAXIMIZED
+                                                                             : SW_RESTORE);
   }
   SetForegroundWindow(window);
   return 1;
@@ -30,7 +37,7 @@ void ForEachPouchWindow(int kind, Action action) {
 }  // namespace
 
 void MinimizePouchWindows(int kind) {
-  ForEachPouchWindow(kind, [](HWND window) { ShowWindow(window, SW_MINIMIZE); });
+  ForEachPouchWindow(kind, [](HWND window) { ShowWindowSafely(window, SW_MINIMIZE); });
 }
 
 void ClosePouchWindows(int kind) {
@@ -67,7 +74,7 @@ void TileFolders() {
 void MinimizeOthersAndTileFolders() {
   WindowList others;
   BuildOtherWindowList(others, 1);
-  for (HWND window : others) ShowWindow(window, SW_MINIMIZE);
+  for (HWND window : others) ShowWindowSafely(window, SW_MINIMIZE);
   TileFolders();
 }
 
@@ -77,7 +84,9 @@ namespace {
 // to the top of its own band, so topmost windows stay topmost.
 void Restack(const WindowList& frontToBack) {
   for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it)
-    SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
+                     (IsHungAppWindow(*it) ? SWP_ASYNCWINDOWPOS : 0));
 }
 
 }  // namespace
@@ -89,8 +98,8 @@ int RefreshTaskbarButtons() {
   WindowList candidates;
   EnumerateCandidateWindows(candidates);
   for (HWND window : candidates) {
-    ShowWindow(window, SW_HIDE);
-    ShowWindow(window, SW_SHOWNA);
+    ShowWindowSafely(window, SW_HIDE);
+    ShowWindowSafely(window, SW_SHOWNA);
     DrainMessageQueue();
   }
   Restack(candidates);

@@ -6,6 +6,11 @@
 #include "windows/TileLayout.h"
 #include "windows/WindowLists.h"
 
+// ShowWindow for another program's window. A program that has stopped
+// taking messages gets the request queued instead, so that it cannot hold
+// Stowpouch up; it carries it out once it runs again.
+void ShowWindowSafely(HWND window, int command);
+
 // Restores a window (to maximised when it was maximised before it was
 // minimised), leaves a maximised window's size alone, and brings it to the
 // front. Returns 1; a stale handle has no effect.

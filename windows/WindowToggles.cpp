@@ -6,7 +6,7 @@ namespace {
 
 void MinimizeAll(const SavedPouchLists& lists) {
   for (const SavedWindowList& list : lists)
-    for (const SavedWindow& saved : list) ShowWindow(saved.Get(), SW_MINIMIZE);
+    for (const SavedWindow& saved : list) ShowWindowSafely(saved.Get(), SW_MINIMIZE);
 }
 
 // Restores every saved window, kind by kind, and forgets them.
@@ -36,14 +36,14 @@ void WindowToggles::ToggleMinimizePouch() {
 
 void WindowToggles::ToggleHideOthers() {
   if (!hiddenOthers_.empty()) {
-    ForEachStillThere(hiddenOthers_, [](HWND window) { ShowWindow(window, SW_SHOW); });
+    ForEachStillThere(hiddenOthers_, [](HWND window) { ShowWindowSafely(window, SW_SHOW); });
     hiddenOthers_.clear();
     return;
   }
   WindowList others;
   BuildOtherWindowList(others, 1);
   for (HWND window : others) {
-    ShowWindow(window, SW_HIDE);
+    ShowWindowSafely(window, SW_HIDE);
     hiddenOthers_.emplace_back(window);
   }
 }
@@ -54,7 +54,7 @@ void WindowToggles::ToggleMinimizeOthersRestorePouch() {
     BuildOtherWindowList(others, 0);
     for (HWND window : others) {
       minimizedOthers_.emplace_back(window);
-      ShowWindow(window, SW_MINIMIZE);
+      ShowWindowSafely(window, SW_MINIMIZE);
     }
     RestoreAll(pouchToRestore_);
     return;

@@ -196,6 +196,21 @@ TEST_F(WindowCommandsTest, RefreshTaskbarButtonsLeavesEveryWindowAsItWas) {
   EXPECT_FALSE(Visible(hidden));
 }
 
+TEST_F(WindowCommandsTest, AProgramThatStoppedRespondingDoesNotHoldUsUp) {
+  ASSERT_TRUE(farm_.Hang(8000));
+  // The platform calls a program hung once it has left its queue alone for
+  // five seconds.
+  ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(folderA) != FALSE; }));
+  const ULONGLONG start = GetTickCount64();
+  RefreshTaskbarButtons();
+  MinimizePouchWindows(static_cast<int>(WindowKind::Folder));
+  EXPECT_LT(GetTickCount64() - start, 1500u);
+  // Running again, it carries the requests out in order.
+  EXPECT_TRUE(WaitUntil([&] {
+    return farm_.TimesHidden(folderA) == 1 && Visible(folderA) && Minimized(folderA);
+  }));
+}
+
 TEST_F(WindowCommandsTest, FunctionCommandSeparatorsAndStrayIndicesDoNothing) {
   for (int index : {8, 11, 16, 18, 20, -1, 1000}) ExecuteFunctionCommand(index);
   for (HWND window : {folderA, folderB, browser, userApp, app, otherApp}) {

@@ -31,6 +31,7 @@ enum Request : ULONG_PTR {
   kDestroy = 0x57460002,  // std::int64_t window; answers 1 when destroyed
   kQuit = 0x57460003,     // no data; answers 1
   kTimesHidden = 0x57460004,  // std::int64_t window; answers how often it was hidden, or -1
+  kHang = 0x57460005,         // std::uint32_t milliseconds; answers 1, then stops taking messages
 };
 
 // Windows of a nesting deeper than this run into the platform's own limits.

@@ -140,6 +140,15 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
     case protocol::kQuit:
       PostQuitMessage(0);
       return 1;
+    case protocol::kHang: {
+      std::uint32_t ms = 0;
+      if (request.cbData != sizeof ms || request.lpData == nullptr) return 0;
+      std::memcpy(&ms, request.lpData, sizeof ms);
+      // The client is released first; then this thread takes no message.
+      ReplyMessage(1);
+      Sleep(ms);
+      return 1;
+    }
     case protocol::kTimesHidden: {
       std::int64_t wire = 0;
       if (request.cbData != sizeof wire || request.lpData == nullptr) return -1;

@@ -122,6 +122,14 @@ bool WindowFarm::Destroy(HWND window) {
          answer != 0;
 }
 
+bool WindowFarm::Hang(DWORD ms) {
+  if (!Running()) return false;
+  const std::uint32_t wire = ms;
+  LRESULT answer = 0;
+  return Send(control_, protocol::kHang, &wire, sizeof wire, kRequestTimeoutMs, &answer) &&
+         answer == 1;
+}
+
 int WindowFarm::TimesHidden(HWND window) {
   if (!Running()) return -1;
   const std::int64_t wire = protocol::WindowToWire(window);

@@ -48,6 +48,9 @@ class WindowFarm {
   // How often a farm window has been hidden (WM_SHOWWINDOW with FALSE) by
   // anyone, or -1 when the farm does not know it.
   int TimesHidden(HWND window);
+  // Makes the farm stop taking messages for `ms`, as a program does that
+  // hangs; returns at once.
+  bool Hang(DWORD ms);
   // The windows of `windows` that belong to this farm, in the same order.
   std::vector<HWND> Own(const std::vector<HWND>& windows) const;
 
