@@ -30,7 +30,7 @@ bool HasTitle(HWND window) {
   return GetWindowTextA(window, title, kTextCapacity) > 0;
 }
 
-// Under Wine each look at another process's window is a round trip to the
+// A look at another process's window can be a round trip to the window
 // server, so every call counts. One style read stands in for IsWindowVisible
 // (a top-level window's parent, the desktop, is always visible), for
 // GetParent on the windows that cannot have one, and later for IsIconic.
@@ -56,7 +56,7 @@ CandidateList Candidates() {
 
 // Depth first, one look per window: a window without children costs one
 // GW_CHILD, a parent one class-filtered FindWindowEx for all its children.
-// EnumChildWindows plus GetClassName costs four round trips per descendant.
+// Reading every descendant's class name would cost several per window.
 bool HasDocumentView(HWND parent) {
   HWND child = GetWindow(parent, GW_CHILD);
   if (!child) return false;
