@@ -242,13 +242,11 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
       PouchLists lists;
       BuildPouchLists(lists, 1);
       m_systemHotKeyLists = SavePouchLists(lists);
-      for (const WindowList& list : lists)
-        for (HWND window : list) ShowWindowSafely(window, SW_MINIMIZE);
+      MinimizeSavedWindows(m_systemHotKeyLists);
       break;
     }
     case SystemHotKeyAction::kRestorePouch:
-      for (const SavedWindowList& list : m_systemHotKeyLists)
-        ForEachStillThere(list, RestoreAndActivate);
+      RestoreSavedWindows(m_systemHotKeyLists);
       break;
     case SystemHotKeyAction::kNone:
       break;

@@ -22,6 +22,15 @@ int RestoreAndActivate(HWND window) {
   return 1;
 }
 
+void MinimizeSavedWindows(const SavedPouchLists& lists) {
+  for (const SavedWindowList& list : lists)
+    for (const SavedWindow& saved : list) ShowWindowSafely(saved.Get(), SW_MINIMIZE);
+}
+
+void RestoreSavedWindows(const SavedPouchLists& lists) {
+  for (const SavedWindowList& list : lists) ForEachStillThere(list, RestoreAndActivate);
+}
+
 namespace {
 
 template <typename Action>

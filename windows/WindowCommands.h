@@ -3,6 +3,7 @@
 // windows, tile the folders, and make the taskbar rebuild its buttons.
 #include <windows.h>
 
+#include "windows/SavedWindows.h"
 #include "windows/TileLayout.h"
 #include "windows/WindowLists.h"
 
@@ -15,6 +16,11 @@ void ShowWindowSafely(HWND window, int command);
 // minimised), leaves a maximised window's size alone, and brings it to the
 // front. Returns 1; a stale handle has no effect.
 int RestoreAndActivate(HWND window);
+
+// Minimises every saved window, or restores and activates every one that is
+// still there, kind by kind, each list in order.
+void MinimizeSavedWindows(const SavedPouchLists& lists);
+void RestoreSavedWindows(const SavedPouchLists& lists);
 
 // The pouch windows of one kind, or of all kinds with kAllKinds; minimised
 // windows are included. Closing only posts WM_CLOSE and does not wait.

@@ -4,17 +4,10 @@
 
 namespace {
 
-void MinimizeAll(const SavedPouchLists& lists) {
-  for (const SavedWindowList& list : lists)
-    for (const SavedWindow& saved : list) ShowWindowSafely(saved.Get(), SW_MINIMIZE);
-}
-
-// Restores every saved window, kind by kind, and forgets them.
+// Restores every saved window and forgets them.
 void RestoreAll(SavedPouchLists& lists) {
-  for (SavedWindowList& list : lists) {
-    ForEachStillThere(list, RestoreAndActivate);
-    list.clear();
-  }
+  RestoreSavedWindows(lists);
+  lists = SavedPouchLists();
 }
 
 SavedPouchLists UnminimizedPouchWindows() {
@@ -31,7 +24,7 @@ void WindowToggles::ToggleMinimizePouch() {
     return;
   }
   minimizedPouch_ = UnminimizedPouchWindows();
-  MinimizeAll(minimizedPouch_);
+  MinimizeSavedWindows(minimizedPouch_);
 }
 
 void WindowToggles::ToggleHideOthers() {
@@ -62,7 +55,7 @@ void WindowToggles::ToggleMinimizeOthersRestorePouch() {
   ForEachStillThere(minimizedOthers_, RestoreAndActivate);
   minimizedOthers_.clear();
   pouchToRestore_ = UnminimizedPouchWindows();
-  MinimizeAll(pouchToRestore_);
+  MinimizeSavedWindows(pouchToRestore_);
 }
 
 WindowToggles& TheWindowToggles() {
