@@ -21,10 +21,6 @@ ClassNameList PouchClassNames(const SettingsRecord& settings, const BuiltInClass
 
 namespace {
 
-bool ContentSwitchedOn(FrameContent content, const SettingsRecord& settings) {
-  return content == FrameContent::kFolder ? settings.Folder == 1 : settings.IExplorer == 1;
-}
-
 WindowKind KindOfContent(FrameContent content) {
   return content == FrameContent::kFolder ? WindowKind::Folder : WindowKind::InternetExplorer;
 }
@@ -39,5 +35,14 @@ int PouchKindOfMatch(WindowKind matchedKind, FrameContent content, const Setting
 }
 
 bool IsPouchWindowOfListedClass(FrameContent content, const SettingsRecord& settings) {
-  return content == FrameContent::kNotAFrame || ContentSwitchedOn(content, settings);
+  return IsPouchWindowOfListedClass(content, settings.Folder, settings.IExplorer);
+}
+
+bool IsPouchWindowOfListedClass(FrameContent content, int32_t folder, int32_t iexplorer) {
+  if (content == FrameContent::kNotAFrame) return true;
+  return content == FrameContent::kFolder ? folder == 1 : iexplorer == 1;
+}
+
+bool FrameContentMatters(int32_t folder, int32_t iexplorer) {
+  return folder != 1 || iexplorer != 1;
 }

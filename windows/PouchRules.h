@@ -3,6 +3,7 @@
 // each kind and what the kind switches make of a match. No window is touched
 // here; windows/WindowLists.cpp reads the live desktop and applies these.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -34,3 +35,11 @@ int PouchKindOfMatch(WindowKind matchedKind, FrameContent content, const Setting
 // after all; a folder while "Folder" is off, or a page while "IExplorer" is
 // off, stays an ordinary application window.
 bool IsPouchWindowOfListedClass(FrameContent content, const SettingsRecord& settings);
+// The same with the "Folder" and "IExplorer" switches given apart, for a
+// copy of them kept outside the settings record.
+bool IsPouchWindowOfListedClass(FrameContent content, int32_t folder, int32_t iexplorer);
+
+// Whether what a frame shows can decide anything: with both switches on, a
+// listed window is a pouch window whatever it shows, so its descendants
+// need not be searched.
+bool FrameContentMatters(int32_t folder, int32_t iexplorer);

@@ -4,10 +4,10 @@
 
 #include "settings/SettingsStore.h"
 #include "windows/ClassNames.h"
+#include "windows/WindowClass.h"
 
 namespace {
 
-constexpr char kDocumentViewClass[] = "Shell DocObject View";
 constexpr char kDesktopClass[] = "progman";
 constexpr int kTextCapacity = 512;
 
@@ -54,18 +54,6 @@ CandidateList Candidates() {
   return candidates;
 }
 
-// Depth first, one look per window: a window without children costs one
-// GW_CHILD, a parent one class-filtered FindWindowEx for all its children.
-// Reading every descendant's class name would cost several per window.
-bool HasDocumentView(HWND parent) {
-  HWND child = GetWindow(parent, GW_CHILD);
-  if (!child) return false;
-  if (FindWindowExA(parent, nullptr, kDocumentViewClass, nullptr)) return true;
-  for (; child; child = GetWindow(child, GW_HWNDNEXT))
-    if (HasDocumentView(child)) return true;
-  return false;
-}
-
 bool IsBrowserFrameClass(const char* className) {
   const BuiltInClassNames& builtIn = BuiltInClasses();
   return ClassNameEquals(className, builtIn.folder.c_str()) ||
@@ -96,10 +84,6 @@ bool Included(const Candidate& candidate, int includeMinimized) {
 }
 
 }  // namespace
-
-bool ClassNameEquals(const char* a, const char* b) {
-  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
-}
 
 int EnumerateCandidateWindows(WindowList& list) {
   for (const Candidate& candidate : Candidates()) list.push_back(candidate.window);
@@ -150,9 +134,8 @@ int BuildOtherWindowList(WindowList& list, int includeMinimized) {
   const CandidateList candidates = Candidates();
   ClassNameList pouchClasses;
   BuildPouchClassList(pouchClasses);
-  // With both switches on, a frame is a pouch window whatever it shows.
   const SettingsRecord& settings = Settings();
-  const bool contentMatters = settings.Folder != 1 || settings.IExplorer != 1;
+  const bool contentMatters = FrameContentMatters(settings.Folder, settings.IExplorer);
   for (const Candidate& candidate : candidates) {
     if (!Included(candidate, includeMinimized)) continue;
     const bool pouchWindow =

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "windows/PouchRules.h"
+#include "windows/WindowClass.h"
 #include "windows/WindowKind.h"
 
 using WindowList = std::vector<HWND>;
@@ -32,6 +33,3 @@ int BuildPouchLists(PouchLists& lists, int includeMinimized);
 
 // Appends the candidates that are not pouch windows. Returns 1.
 int BuildOtherWindowList(WindowList& list, int includeMinimized);
-
-// Class names compare without regard to case, in the system code page.
-bool ClassNameEquals(const char* a, const char* b);

@@ -1,0 +1,24 @@
+#include "windows/WindowClass.h"
+
+namespace {
+
+constexpr char kDocumentViewClass[] = "Shell DocObject View";
+
+}  // namespace
+
+bool ClassNameEquals(const char* a, const char* b) {
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) == CSTR_EQUAL;
+}
+
+// Depth first, one look per window: a window without children costs one
+// GW_CHILD, a parent one class-filtered FindWindowEx for all its children.
+// Reading every descendant's class name would cost several per window, and
+// each look at another program's window can be a trip to the window server.
+bool HasDocumentView(HWND parent) {
+  HWND child = GetWindow(parent, GW_CHILD);
+  if (!child) return false;
+  if (FindWindowExA(parent, nullptr, kDocumentViewClass, nullptr)) return true;
+  for (; child; child = GetWindow(child, GW_HWNDNEXT))
+    if (HasDocumentView(child)) return true;
+  return false;
+}
