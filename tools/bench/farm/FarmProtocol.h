@@ -21,9 +21,6 @@ namespace farm::protocol {
 constexpr char kControlClass[] = "StowpouchWindowFarm";
 constexpr char kChildClass[] = "FarmChild";
 constexpr char kDocumentViewClass[] = "Shell DocObject View";
-// The farm quits when the process with this id ends, so a crashed test leaves
-// no windows behind for the next one: WindowFarm.exe --client <pid>.
-constexpr char kClientOption[] = "--client";
 
 // dwData of the requests; any other value is not ours and is ignored.
 enum Request : ULONG_PTR {

@@ -8,13 +8,13 @@
 #endif
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
 
 #include "framework/Handles.h"
 #include "tools/bench/farm/FarmProtocol.h"
+#include "tools/bench/helper/HelperLoop.h"
 
 namespace {
 
@@ -24,7 +24,6 @@ namespace protocol = farm::protocol;
 
 
 HINSTANCE g_instance = nullptr;
-HWND g_control = nullptr;
 // Lets tests see that someone hid and showed a window again, which leaves no
 // other trace once it is visible.
 std::map<HWND, int> g_timesHidden;
@@ -118,7 +117,7 @@ HWND CreateFarmWindow(const WindowSpec& wanted) {
 bool DestroyFarmWindow(HWND window) {
   // DestroyWindow refuses other threads' windows anyway; the check also keeps
   // a stray request from taking the control window down.
-  if (window == g_control || !IsWindow(window) ||
+  if (window == helper::HelperControlWindow() || !IsWindow(window) ||
       GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
     return false;
   return DestroyWindow(window) != FALSE;
@@ -164,67 +163,11 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
   }
 }
 
-LRESULT CALLBACK ControlWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COPYDATA:
-      return OnRequest(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
-DWORD ClientProcessId(const char* commandLine) {
-  const char* option = std::strstr(commandLine, protocol::kClientOption);
-  if (!option) return 0;
-  return static_cast<DWORD>(
-      std::strtoul(option + std::strlen(protocol::kClientOption), nullptr, 10));
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_instance = instance;
-  WNDCLASSEXA controlClass{};
-  controlClass.cbSize = sizeof controlClass;
-  controlClass.lpfnWndProc = ControlWindowProc;
-  controlClass.hInstance = instance;
-  controlClass.lpszClassName = protocol::kControlClass;
-  if (!RegisterClassExA(&controlClass) || !RegisterFarmClass(protocol::kChildClass) ||
-      !RegisterFarmClass(protocol::kDocumentViewClass))
+  if (!RegisterFarmClass(protocol::kChildClass) || !RegisterFarmClass(protocol::kDocumentViewClass))
     return 1;
-
-  UniqueKernelHandle client;
-  if (const DWORD clientId = ClientProcessId(commandLine ? commandLine : "")) {
-    client.Reset(OpenProcess(SYNCHRONIZE, FALSE, clientId));
-    if (!client) return 1;  // the client is gone already
-  }
-
-  const std::string title = std::to_string(GetCurrentProcessId());
-  UniqueWindow control(CreateWindowExA(0, protocol::kControlClass, title.c_str(), 0, 0, 0, 0, 0,
-                                       HWND_MESSAGE, nullptr, instance, nullptr));
-  if (!control) return 1;
-  g_control = control.Get();
-
-  // The loop also ends when the client process does, so a test that died
-  // leaves no windows behind for the next one.
-  const HANDLE watched[] = {client.Get()};
-  const DWORD watchedCount = client ? 1 : 0;
-  for (;;) {
-    const DWORD woken = MsgWaitForMultipleObjects(watchedCount, watched, FALSE, INFINITE,
-                                                  QS_ALLINPUT);
-    if (woken == WAIT_OBJECT_0 && watchedCount == 1) break;
-    MSG message;
-    bool quit = false;
-    while (!quit && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      quit = message.message == WM_QUIT;
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-    if (quit) break;
-  }
-  g_control = nullptr;
-  return 0;
+  return helper::RunHelper(instance, commandLine, protocol::kControlClass, OnRequest);
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/bench/helper/HelperClient.h"
+
 namespace farm {
 
 enum class ShowState { kHidden, kNormal, kMinimized, kMaximized };
@@ -33,13 +35,12 @@ class WindowFarm {
   // Starts WindowFarm.exe from this program's folder and waits until it
   // takes requests; Running() tells whether that worked.
   WindowFarm();
-  // Ends the farm and with it every window it made.
-  ~WindowFarm();
+  // The destructor ends the farm and with it every window it made.
   WindowFarm(const WindowFarm&) = delete;
   WindowFarm& operator=(const WindowFarm&) = delete;
 
-  bool Running() const;
-  DWORD ProcessId() const { return processId_; }
+  bool Running() const { return process_.Running(); }
+  DWORD ProcessId() const { return process_.ProcessId(); }
 
   // The new window, or null when the farm could not make it.
   HWND Create(const WindowSpec& spec);
@@ -55,9 +56,7 @@ class WindowFarm {
   std::vector<HWND> Own(const std::vector<HWND>& windows) const;
 
  private:
-  HANDLE process_ = nullptr;
-  DWORD processId_ = 0;
-  HWND control_ = nullptr;
+  helper::HelperProcess process_;
 };
 
 }  // namespace farm
