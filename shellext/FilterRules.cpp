@@ -1,0 +1,24 @@
+#include "shellext/FilterRules.h"
+
+void ReloadFilterConfig(const FilterSettingsValues& values, const FilterClassNames& names,
+                        TaskbarFilterConfig& config) {
+  config.classes.clear();
+  if (values.explorer && *values.explorer == 1) config.classes.push_back(names.explorer);
+  if (values.iexplorer) config.iexplorerSwitch = *values.iexplorer == 1 ? 1 : 0;
+  config.classes.push_back(names.browser);
+  if (values.folder) config.folderSwitch = *values.folder == 1 ? 1 : 0;
+  config.classes.push_back(names.folder);
+  if (values.userClassNames) {
+    StringList user;
+    SplitStringList(*values.userClassNames, user);
+    config.classes.insert(config.classes.end(), user.begin(), user.end());
+  }
+}
+
+bool IsFilteredContent(FrameContent content, const TaskbarFilterConfig& config) {
+  return IsPouchWindowOfListedClass(content, config.folderSwitch, config.iexplorerSwitch);
+}
+
+bool FilterNeedsFrameContent(const TaskbarFilterConfig& config) {
+  return FrameContentMatters(config.folderSwitch, config.iexplorerSwitch);
+}
