@@ -1,0 +1,61 @@
+#pragma once
+// What StandInShell.exe and its client say to each other: one WM_COPYDATA
+// per request to the stand-in's control window (see tools/bench/helper);
+// COPYDATASTRUCT::dwData names the request, the SendMessage result is the
+// answer. Window handles travel as 64-bit values.
+#include <windows.h>
+
+#include <cstdint>
+
+namespace standin::protocol {
+
+constexpr char kControlClass[] = "StowpouchStandInShell";
+
+// Command-line options of the stand-in.
+constexpr char kNoRebarOption[] = "--no-rebar";  // the task switcher sits in the tray window
+constexpr char kBareOption[] = "--bare";         // no counting procedure on the tab control
+
+enum Request : ULONG_PTR {
+  kQuit = 0x53490001,            // answers 1
+  kServeLoadRequest = 0x53490002,  // a CLSID; answers CoGetClassObject's HRESULT
+  kTabControl = 0x53490003,      // answers the tab control
+  kHasItem = 0x53490004,         // std::int64_t window; 1 when a tab item carries it
+  kItemCount = 0x53490005,       // answers the number of tab items
+  kItemWindow = 0x53490006,      // std::int32_t index; answers that item's window
+  kInsertItem = 0x53490007,      // InsertRecord; answers TCM_INSERTITEMA's result
+  kMessagesSeen = 0x53490008,    // std::int32_t wParam; "StowpouchMsg" with it that reached the tab control
+  kInsertionsSeen = 0x53490009,  // TCM_INSERTITEM messages that reached the tab control
+  kSubclassOnTop = 0x5349000A,   // puts another procedure in front of the chain; answers 1
+  kRemoveTopSubclass = 0x5349000B,  // takes it out again; answers 1 when it could
+  kModuleLoaded = 0x5349000C,    // a module name; 1 while that module is loaded
+  kHang = 0x5349000D,            // std::uint32_t ms; answers 1, then takes no message
+  kTimeMessages = 0x5349000E,    // std::uint32_t count; answers ns for that many messages
+  kTimeInsertion = 0x5349000F,   // TimingRecord; answers the median ns of one insertion
+};
+
+// How a raw insertion's tab item looks.
+enum class ItemShape : std::int32_t {
+  kWithWindow = 0,    // TCIF_PARAM set, lParam the given value
+  kWithoutParam = 1,  // TCIF_PARAM not set, lParam the given value all the same
+  kNoItem = 2,        // a null TCITEM pointer
+};
+
+struct InsertRecord {
+  std::int64_t itemParam;
+  std::int32_t shape;
+};
+
+struct TimingRecord {
+  std::int64_t window;
+  std::uint32_t repetitions;
+};
+
+inline std::int64_t WindowToWire(HWND window) {
+  return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(window));
+}
+
+inline HWND WindowFromWire(std::int64_t value) {
+  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(value));
+}
+
+}  // namespace standin::protocol

@@ -1,0 +1,365 @@
+// StandInShell.exe: plays the parts of the desktop shell that Graftling
+// meets, which Wine does not have. It owns the taskbar's window chain with a
+// real tab control that holds one item per taskbar button (the item's lParam
+// is the button's window), keeps those items in step with the top-level
+// windows that are shown and hidden, and serves load requests the way the
+// shell serves SHLoadInProc: the class is created from the registry in this
+// process, so Graftling's DllGetClassObject runs here, beside the tab control.
+//
+// Its taskbar window is topmost, so a search for "Shell_TrayWnd" finds it
+// before the taskbar of Wine's own desktop, which has no tab control.
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/SharedNames.h"
+#include "framework/Handles.h"
+#include "shellext/TaskbarTabControl.h"
+#include "tools/bench/helper/HelperLoop.h"
+#include "tools/bench/shell/ShellProtocol.h"
+
+namespace {
+
+namespace protocol = standin::protocol;
+using protocol::ItemShape;
+
+HWND g_tab = nullptr;
+UINT g_stowpouchMessage = 0;
+
+// ---- the taskbar's windows ----------------------------------------------------
+
+LRESULT CALLBACK PlainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool RegisterPlainClass(HINSTANCE instance, const char* name) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = PlainWindowProc;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = name;
+  return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND CreateChild(HINSTANCE instance, const char* className, HWND parent) {
+  return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 28, parent, nullptr,
+                         instance, nullptr);
+}
+
+// Hidden: nothing on the screen depends on it, and the other tests' clicks
+// must not land on it.
+HWND CreateTaskbar(HINSTANCE instance, bool withRebar) {
+  if (!RegisterPlainClass(instance, kTrayWindowClass) ||
+      !RegisterPlainClass(instance, kTaskSwitchClass))
+    return nullptr;
+  UniqueWindow tray(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kTrayWindowClass, "",
+                                    WS_POPUP, 0, 0, 400, 28, nullptr, nullptr, instance, nullptr));
+  if (!tray) return nullptr;
+  // The real rebar of the common controls ("ReBarWindow32": class names
+  // compare without regard to case).
+  const HWND rebar = withRebar ? CreateChild(instance, REBARCLASSNAMEA, tray.Get()) : tray.Get();
+  const HWND taskSwitch = rebar ? CreateChild(instance, kTaskSwitchClass, rebar) : nullptr;
+  g_tab = taskSwitch ? CreateChild(instance, WC_TABCONTROLA, taskSwitch) : nullptr;
+  if (!g_tab) return nullptr;
+  return tray.Release();
+}
+
+// ---- what reaches the tab control itself --------------------------------------
+
+// Counts what gets past every procedure in front of the tab control's own.
+struct Seen {
+  std::vector<std::pair<WPARAM, int>> stowpouchMessages;
+  int insertions = 0;
+};
+Seen g_seen;
+WNDPROC g_tabProcedure = nullptr;
+
+void CountStowpouchMessage(WPARAM wParam) {
+  for (auto& entry : g_seen.stowpouchMessages)
+    if (entry.first == wParam) {
+      ++entry.second;
+      return;
+    }
+  g_seen.stowpouchMessages.emplace_back(wParam, 1);
+}
+
+int StowpouchMessagesSeen(WPARAM wParam) {
+  for (const auto& entry : g_seen.stowpouchMessages)
+    if (entry.first == wParam) return entry.second;
+  return 0;
+}
+
+LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == g_stowpouchMessage && message != 0) CountStowpouchMessage(wParam);
+  if (message == TCM_INSERTITEMA || message == TCM_INSERTITEMW) ++g_seen.insertions;
+  return CallWindowProcW(g_tabProcedure, window, message, wParam, lParam);
+}
+
+// The shell's own procedure, put in when the tab control is made; the W
+// calls keep the control a Unicode window, as the shell's is.
+bool StartCounting() {
+  g_tabProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(g_tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingProc)));
+  return g_tabProcedure != nullptr;
+}
+
+// Another program's procedure put in front of everything, as a second
+// program that subclasses the taskbar would.
+WNDPROC g_belowTop = nullptr;
+
+LRESULT CALLBACK TopProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return CallWindowProcW(g_belowTop, window, message, wParam, lParam);
+}
+
+LRESULT SubclassOnTop() {
+  if (g_belowTop) return 0;
+  g_belowTop = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(g_tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TopProc)));
+  return g_belowTop ? 1 : 0;
+}
+
+LRESULT RemoveTopSubclass() {
+  if (!g_belowTop ||
+      GetWindowLongPtrW(g_tab, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TopProc))
+    return 0;
+  SetWindowLongPtrW(g_tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowTop));
+  g_belowTop = nullptr;
+  return 1;
+}
+
+// ---- one tab item per taskbar button ------------------------------------------
+
+int ItemCount() { return static_cast<int>(SendMessageA(g_tab, TCM_GETITEMCOUNT, 0, 0)); }
+
+LPARAM ItemParam(int index) {
+  TCITEMA item{};
+  item.mask = TCIF_PARAM;
+  if (!SendMessageA(g_tab, TCM_GETITEMA, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(&item)))
+    return 0;
+  return item.lParam;
+}
+
+int ItemIndexOf(LPARAM param) {
+  const int count = ItemCount();
+  for (int i = 0; i < count; ++i)
+    if (ItemParam(i) == param) return i;
+  return -1;
+}
+
+// The shell's rule: a shown top-level window gets a button unless it is a
+// tool window or owned by another, and an application window always does.
+bool WantsButton(HWND window) {
+  if (GetAncestor(window, GA_PARENT) != GetDesktopWindow() || !IsWindowVisible(window))
+    return false;
+  const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+  if (exStyle & WS_EX_APPWINDOW) return true;
+  if (exStyle & WS_EX_TOOLWINDOW) return false;
+  return GetWindow(window, GW_OWNER) == nullptr;
+}
+
+LRESULT Insert(LPARAM param, ItemShape shape, char* text) {
+  TCITEMA item{};
+  item.mask = (shape == ItemShape::kWithoutParam ? 0 : TCIF_PARAM) | (text ? TCIF_TEXT : 0);
+  item.pszText = text;
+  item.lParam = param;
+  const LPARAM record = shape == ItemShape::kNoItem ? 0 : reinterpret_cast<LPARAM>(&item);
+  return SendMessageA(g_tab, TCM_INSERTITEMA, static_cast<WPARAM>(ItemCount()), record);
+}
+
+// The item goes in through whatever procedures sit in front of the tab
+// control, Graftling's filter among them, which may swallow it.
+void AddButton(HWND window) {
+  const LPARAM param = reinterpret_cast<LPARAM>(window);
+  if (ItemIndexOf(param) >= 0) return;
+  char title[256] = "";
+  GetWindowTextA(window, title, sizeof title);
+  Insert(param, ItemShape::kWithWindow, title);
+}
+
+void RemoveButton(HWND window) {
+  const int index = ItemIndexOf(reinterpret_cast<LPARAM>(window));
+  if (index >= 0) SendMessageA(g_tab, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+}
+
+void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
+                            DWORD, DWORD) {
+  if (window == nullptr || object != OBJID_WINDOW || child != CHILDID_SELF) return;
+  if (event == EVENT_OBJECT_SHOW) {
+    if (WantsButton(window)) AddButton(window);
+  } else {
+    RemoveButton(window);
+  }
+}
+
+BOOL CALLBACK AddExistingButton(HWND window, LPARAM) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId != GetCurrentProcessId() && WantsButton(window)) AddButton(window);
+  return TRUE;
+}
+
+// ---- requests --------------------------------------------------------------------
+
+template <typename T>
+bool Read(const COPYDATASTRUCT& request, T* value) {
+  if (request.cbData != sizeof(T) || request.lpData == nullptr) return false;
+  std::memcpy(value, request.lpData, sizeof(T));
+  return true;
+}
+
+// As the shell does for SHLoadInProc: create the class from the registry in
+// this process, let go of whatever came back, and unload the libraries that
+// say they may go.
+LRESULT ServeLoadRequest(const COPYDATASTRUCT& request) {
+  CLSID clsid;
+  if (!Read(request, &clsid)) return E_INVALIDARG;
+  IUnknown* object = nullptr;
+  const HRESULT result = CoGetClassObject(clsid, CLSCTX_INPROC_SERVER, nullptr, IID_IUnknown,
+                                          reinterpret_cast<void**>(&object));
+  if (SUCCEEDED(result) && object) object->Release();
+  CoFreeUnusedLibraries();
+  return result;
+}
+
+LRESULT ModuleLoaded(const COPYDATASTRUCT& request) {
+  if (request.lpData == nullptr || request.cbData == 0 || request.cbData > MAX_PATH) return 0;
+  const std::string name(static_cast<const char*>(request.lpData), request.cbData);
+  return GetModuleHandleA(name.c_str()) != nullptr ? 1 : 0;
+}
+
+LONGLONG Nanoseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return (to.QuadPart - from.QuadPart) * 1000000000 / frequency.QuadPart;
+}
+
+// Messages the tab control answers at once: the cost of the procedures in
+// front of it.
+LRESULT TimeMessages(std::uint32_t count) {
+  LARGE_INTEGER start, end;
+  QueryPerformanceCounter(&start);
+  for (std::uint32_t i = 0; i < count; ++i) SendMessageA(g_tab, TCM_GETITEMCOUNT, 0, 0);
+  QueryPerformanceCounter(&end);
+  return static_cast<LRESULT>(Nanoseconds(start, end));
+}
+
+// One insertion of an item for `window`, timed alone; an item that got in is
+// taken out again untimed.
+LRESULT TimeInsertion(const protocol::TimingRecord& record) {
+  if (record.repetitions == 0) return -1;
+  const LPARAM param = reinterpret_cast<LPARAM>(protocol::WindowFromWire(record.window));
+  std::vector<LONGLONG> samples;
+  for (std::uint32_t i = 0; i < record.repetitions; ++i) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    Insert(param, ItemShape::kWithWindow, nullptr);
+    QueryPerformanceCounter(&end);
+    samples.push_back(Nanoseconds(start, end));
+    const int index = ItemIndexOf(param);
+    if (index >= 0) SendMessageA(g_tab, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  }
+  std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+  return static_cast<LRESULT>(samples[samples.size() / 2]);
+}
+
+LRESULT OnRequest(const COPYDATASTRUCT& request) {
+  std::int64_t wire = 0;
+  std::int32_t number = 0;
+  std::uint32_t count = 0;
+  switch (request.dwData) {
+    case protocol::kQuit:
+      PostQuitMessage(0);
+      return 1;
+    case protocol::kServeLoadRequest:
+      return ServeLoadRequest(request);
+    case protocol::kTabControl:
+      return reinterpret_cast<LRESULT>(g_tab);
+    case protocol::kHasItem:
+      return Read(request, &wire) && ItemIndexOf(static_cast<LPARAM>(wire)) >= 0 ? 1 : 0;
+    case protocol::kItemCount:
+      return ItemCount();
+    case protocol::kItemWindow:
+      return Read(request, &number) ? ItemParam(number) : 0;
+    case protocol::kInsertItem: {
+      protocol::InsertRecord record{};
+      if (!Read(request, &record)) return -1;
+      return Insert(static_cast<LPARAM>(record.itemParam), static_cast<ItemShape>(record.shape),
+                    nullptr);
+    }
+    case protocol::kMessagesSeen:
+      return Read(request, &number) ? StowpouchMessagesSeen(static_cast<WPARAM>(number)) : -1;
+    case protocol::kInsertionsSeen:
+      return g_seen.insertions;
+    case protocol::kSubclassOnTop:
+      return SubclassOnTop();
+    case protocol::kRemoveTopSubclass:
+      return RemoveTopSubclass();
+    case protocol::kModuleLoaded:
+      return ModuleLoaded(request);
+    case protocol::kHang:
+      if (!Read(request, &count)) return 0;
+      // The client is released first; then this thread takes no message.
+      ReplyMessage(1);
+      Sleep(count);
+      return 1;
+    case protocol::kTimeMessages:
+      return Read(request, &count) ? TimeMessages(count) : -1;
+    case protocol::kTimeInsertion: {
+      protocol::TimingRecord record{};
+      return Read(request, &record) ? TimeInsertion(record) : -1;
+    }
+    default:
+      return 0;
+  }
+}
+
+bool HasOption(const char* commandLine, const char* option) {
+  return commandLine != nullptr && std::strstr(commandLine, option) != nullptr;
+}
+
+// COM for this thread, as the shell's thread that serves load requests has.
+class ComApartment {
+ public:
+  ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComApartment() {
+    if (initialised_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+  const ComApartment apartment;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_COOL_CLASSES};
+  if (!InitCommonControlsEx(&controls)) return 1;
+  g_stowpouchMessage = RegisterWindowMessageA(STOWPOUCH_MESSAGE_NAME);
+
+  const UniqueWindow tray(CreateTaskbar(instance, !HasOption(commandLine, protocol::kNoRebarOption)));
+  if (!tray) return 1;
+  if (!HasOption(commandLine, protocol::kBareOption) && !StartCounting()) return 1;
+
+  // Out of context: the events arrive as messages to this thread, in order.
+  const HWINEVENTHOOK hook =
+      SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, OnWindowEvent, 0, 0,
+                      WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
+  if (!hook) return 1;
+  EnumWindows(AddExistingButton, 0);
+
+  const int code = helper::RunHelper(instance, commandLine, protocol::kControlClass, OnRequest);
+  UnhookWinEvent(hook);
+  return code;
+}
