@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/MenuHotKey.h"
+#include "app/TaskbarFilterReload.h"
 #include "outside/keysnare/Keysnare.h"
 #include "outside/sprigload/Sprigload.h"
 #include "settings/SettingsStore.h"
@@ -31,7 +32,9 @@ void ApplyDesktopEdges(HWND mainWindow, const SettingsRecord& settings) {
 void ApplySettings() {
   const HWND mainWindow = MainWindow();
   const SettingsRecord& settings = Settings();
-  // The taskbar rebuilds every button through the filter as it stands now.
+  // The filter re-reads the settings first; then the taskbar rebuilds every
+  // button through it.
+  ReloadTaskbarFilter();
   RefreshTaskbarButtons();
   ApplyMenuHotKey(mainWindow, settings);
   ApplyDesktopEdges(mainWindow, settings);

@@ -1,7 +1,8 @@
 #pragma once
 
 // Makes the taskbar buttons and the launch surfaces follow the settings
-// record: the menu hotkey, the desktop-edge watch and the Windows-key hook.
+// record: Graftling's taskbar filter and the buttons it lets through, the
+// menu hotkey, the desktop-edge watch and the Windows-key hook.
 void ApplySettings();
 
 // Stops the desktop-edge watch and the Windows-key hook at shutdown.
