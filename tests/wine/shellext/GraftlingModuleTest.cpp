@@ -1,0 +1,106 @@
+// Graftling.dll loaded into the test itself: what the shell's loader sees of
+// it, and the load toggle that its class-object call drives.
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "ShellTest.h"
+#include "shellext/GraftlingIds.h"
+
+namespace shellext_test {
+namespace {
+
+std::string Upper(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return text;
+}
+
+const IMAGE_DATA_DIRECTORY& Directory(HMODULE module, int entry) {
+  const auto* base = reinterpret_cast<const BYTE*>(module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  return nt->OptionalHeader.DataDirectory[entry];
+}
+
+// Every export, named or not: a name for each, "#ordinal" for the others.
+std::vector<std::string> Exports(HMODULE module) {
+  const auto* base = reinterpret_cast<const BYTE*>(module);
+  const IMAGE_DATA_DIRECTORY& directory = Directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT);
+  if (directory.VirtualAddress == 0) return {};
+  const auto* exports =
+      reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory.VirtualAddress);
+  const auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
+  std::vector<std::string> found;
+  for (DWORD i = 0; i < exports->NumberOfNames; ++i)
+    found.push_back(reinterpret_cast<const char*>(base + names[i]));
+  for (DWORD i = exports->NumberOfNames; i < exports->NumberOfFunctions; ++i)
+    found.push_back("#unnamed");
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+std::vector<std::string> ImportedLibraries(HMODULE module) {
+  const auto* base = reinterpret_cast<const BYTE*>(module);
+  const IMAGE_DATA_DIRECTORY& directory = Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
+  std::vector<std::string> found;
+  if (directory.VirtualAddress == 0) return found;
+  for (const auto* entry =
+           reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+       entry->Name != 0; ++entry)
+    found.push_back(Upper(reinterpret_cast<const char*>(base + entry->Name)));
+  std::sort(found.begin(), found.end());
+  return found;
+}
+
+TEST(GraftlingModule, ExportsTheFourServerFunctionsAndNeedsOnlyTheLoadersLibraries) {
+  const GraftlingLibrary library;
+  ASSERT_TRUE(library.Loaded());
+  EXPECT_EQ(Exports(library.Module()),
+            (std::vector<std::string>{"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
+                                      "DllUnregisterServer"}));
+  // Not even the C runtime: the library lives in the shell's process.
+  for (const std::string& name : ImportedLibraries(library.Module()))
+    EXPECT_TRUE(name == "KERNEL32.DLL" || name == "USER32.DLL" || name == "ADVAPI32.DLL")
+        << "imports " << name;
+}
+
+TEST(GraftlingModule, ClassObjectCallHandsOutNothingWhateverItIsAskedFor) {
+  const GraftlingLibrary library;
+  ASSERT_TRUE(library.Loaded());
+  using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+  const auto getClassObject = reinterpret_cast<GetClassObject>(
+      reinterpret_cast<void*>(GetProcAddress(library.Module(), "DllGetClassObject")));
+  const GUID unknownClass = {0x12345678, 0x1234, 0x1234, {1, 2, 3, 4, 5, 6, 7, 8}};
+  const std::pair<const GUID*, const GUID*> asked[] = {
+      {&CLSID_Graftling, &IID_IClassFactory},
+      {&CLSID_Graftling, &IID_IUnknown},
+      {&unknownClass, &IID_IClassFactory},
+      {&GUID_NULL, &GUID_NULL},
+  };
+  for (const auto& [clsid, iid] : asked) {
+    void* object = reinterpret_cast<void*>(0x1234);
+    EXPECT_EQ(getClassObject(*clsid, *iid, &object), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(object, nullptr);
+  }
+  // Four requests: on, off, on, off.
+  EXPECT_EQ(library.CanUnloadNow(), S_OK);
+  EXPECT_EQ(getClassObject(CLSID_Graftling, IID_IClassFactory, nullptr),
+            CLASS_E_CLASSNOTAVAILABLE);
+  EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
+}
+
+TEST(GraftlingModule, TwoRequestsLeaveTheFilterOffAndThreeLeaveItOn) {
+  const GraftlingLibrary library;
+  ASSERT_TRUE(library.Loaded());
+  ASSERT_EQ(library.CanUnloadNow(), S_OK);
+  const HRESULT expected[] = {S_FALSE, S_OK, S_FALSE, S_OK};
+  for (const HRESULT canUnload : expected) {
+    EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.CanUnloadNow(), canUnload);
+  }
+}
+
+}  // namespace
+}  // namespace shellext_test

@@ -1,0 +1,81 @@
+#pragma once
+// Shared set-up of Graftling's tests: the library loaded into the test
+// itself, and a stand-in shell with a window farm beside it, Graftling
+// registered and the settings key of the test's own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "settings/SettingsRecord.h"
+#include "tests/wine/settings/RegistryScratch.h"
+#include "tests/wine/windows/FarmWindows.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+#include "tools/bench/shell/ServerRegistration.h"
+#include "tools/bench/shell/StandInShellClient.h"
+
+namespace shellext_test {
+
+using windows_test::Spec;
+using windows_test::WaitUntil;
+using windows_test::WithDocumentView;
+
+// Graftling.dll of the test's folder loaded into the test's own process,
+// with its four functions. The destructor switches a filter left on off, so
+// that the library really leaves the process.
+class GraftlingLibrary {
+ public:
+  GraftlingLibrary();
+  ~GraftlingLibrary();
+  GraftlingLibrary(const GraftlingLibrary&) = delete;
+  GraftlingLibrary& operator=(const GraftlingLibrary&) = delete;
+
+  bool Loaded() const;
+  HMODULE Module() const { return module_; }
+
+  // One load request's class-object call, with ids that do not matter.
+  HRESULT RequestClassObject(void** object = nullptr) const;
+  HRESULT CanUnloadNow() const { return canUnloadNow_(); }
+
+ private:
+  HMODULE module_ = nullptr;
+  HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
+  HRESULT(STDAPICALLTYPE* canUnloadNow_)() = nullptr;
+};
+
+class ShellTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+
+  // Serves one load request in the stand-in shell; true when it reached
+  // Graftling, whose class-object call always fails the same way.
+  bool Load() const;
+
+  HWND Make(const farm::WindowSpec& spec);
+  // Returns once the stand-in has handled every window shown or hidden
+  // before the call: a window of an unfiltered class shown after them has
+  // its item, and is hidden again.
+  bool Settle();
+  void HideAndShow(HWND window) const;
+
+  // The settings key holds exactly these numbers and, when given, this
+  // user-defined class list text.
+  void SetSettings(std::initializer_list<std::pair<const char*, DWORD>> numbers,
+                   const char* userClasses = nullptr) const;
+
+  RegistryScratch settings_{kSettingsKeyPath};
+  standin::StandInShell shell_;
+  farm::WindowFarm farm_;
+
+ private:
+  static std::unique_ptr<standin::ServerRegistration> registration_;
+  HWND marker_ = nullptr;
+};
+
+}  // namespace shellext_test

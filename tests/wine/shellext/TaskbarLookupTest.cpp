@@ -1,0 +1,56 @@
+// Stowpouch's side: the lookup of the taskbar's tab control that Graftling
+// shares, and the reload request that ApplySettings sends through it.
+#include "ShellTest.h"
+#include "app/AppState.h"
+#include "app/TaskbarFilterReload.h"
+#include "shellext/TaskbarTabControl.h"
+
+namespace shellext_test {
+namespace {
+
+TEST(TaskbarLookup, FindsTheTabControlWithOrWithoutARebar) {
+  for (const char* options : {"", standin::protocol::kNoRebarOption}) {
+    SCOPED_TRACE(options);
+    const standin::StandInShell shell(options);
+    ASSERT_TRUE(shell.Running());
+    ASSERT_NE(shell.TabControl(), nullptr);
+    EXPECT_EQ(FindTaskbarTabControl(), shell.TabControl());
+  }
+}
+
+// Wine's own taskbar window has no tab control; nothing is sent to it.
+TEST(TaskbarLookup, WithoutATabControlNothingIsFoundOrSent) {
+  RegisterAppMessages();
+  EXPECT_EQ(FindTaskbarTabControl(), nullptr);
+  EXPECT_FALSE(ReloadTaskbarFilter());
+}
+
+class ReloadRequestTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    RegisterAppMessages();
+  }
+};
+
+TEST_F(ReloadRequestTest, ReloadsTheFilterInTheShell) {
+  SetSettings({{"Explorer", 1}});
+  ASSERT_TRUE(Load());
+  settings_.SetDword("Explorer", 0);
+  EXPECT_TRUE(ReloadTaskbarFilter());
+  const HWND explorer = Make(Spec("ExploreWClass", "Explorer"));
+  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(explorer); }));
+}
+
+TEST_F(ReloadRequestTest, AShellThatDoesNotAnswerCannotHoldStowpouchUp) {
+  ASSERT_TRUE(Load());
+  ASSERT_TRUE(shell_.Hang(6000));
+  const ULONGLONG start = GetTickCount64();
+  EXPECT_FALSE(ReloadTaskbarFilter());
+  EXPECT_LT(GetTickCount64() - start, 4000u);
+  // The shell takes the request once it runs again, and lives on.
+  EXPECT_TRUE(WaitUntil([&] { return shell_.TabControl() != nullptr; }));
+}
+
+}  // namespace
+}  // namespace shellext_test
