@@ -76,7 +76,7 @@ void ShellTest::HideAndShow(HWND window) const {
   ShowWindow(window, SW_SHOWNA);
 }
 
-void ShellTest::SetSettings(std::initializer_list<std::pair<const char*, DWORD>> numbers,
+void ShellTest::SetSettings(const std::vector<std::pair<const char*, DWORD>>& numbers,
                             const char* userClasses) const {
   settings_.Clear();
   for (const auto& [name, value] : numbers) settings_.SetDword(name, value);

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "settings/SettingsRecord.h"
 #include "tests/wine/settings/RegistryScratch.h"
@@ -66,7 +66,7 @@ class ShellTest : public testing::Test {
 
   // The settings key holds exactly these numbers and, when given, this
   // user-defined class list text.
-  void SetSettings(std::initializer_list<std::pair<const char*, DWORD>> numbers,
+  void SetSettings(const std::vector<std::pair<const char*, DWORD>>& numbers,
                    const char* userClasses = nullptr) const;
 
   RegistryScratch settings_{kSettingsKeyPath};

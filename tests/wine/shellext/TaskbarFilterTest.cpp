@@ -22,7 +22,9 @@ enum Window { kFolder, kFolderShowingPage, kBrowser, kBrowserShowingFolder, kExp
 
 struct FilterCase {
   const char* name;
-  std::initializer_list<std::pair<const char*, DWORD>> numbers;
+  // A vector, not an initializer list: the cases outlive the expression
+  // that makes them.
+  std::vector<std::pair<const char*, DWORD>> numbers;
   const char* userClasses;  // null: no list stored
   std::set<Window> keepItem;
 };

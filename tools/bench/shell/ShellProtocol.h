@@ -11,6 +11,16 @@ namespace standin::protocol {
 
 constexpr char kControlClass[] = "StowpouchStandInShell";
 
+// The window that StandInShellHook.dll tells, from inside whatever process
+// shows, hides or destroys a top-level window, about that window: a posted
+// kWindowChanged with the window as wParam. Wine reports neither through
+// WinEvents nor through shell hook windows, so the stand-in sets a global
+// hook of its own.
+constexpr char kHookSinkClass[] = "StowpouchStandInHookSink";
+constexpr char kHookLibrary[] = "StandInShellHook.dll";
+constexpr char kHookProcedure[] = "StandInShellHookProc";
+constexpr UINT kWindowChanged = WM_APP + 1;
+
 // Command-line options of the stand-in.
 constexpr char kNoRebarOption[] = "--no-rebar";  // the task switcher sits in the tray window
 constexpr char kBareOption[] = "--bare";         // no counting procedure on the tab control

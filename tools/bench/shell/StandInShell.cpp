@@ -190,20 +190,67 @@ void RemoveButton(HWND window) {
   if (index >= 0) SendMessageA(g_tab, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
 }
 
-void CALLBACK OnWindowEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child,
-                            DWORD, DWORD) {
-  if (window == nullptr || object != OBJID_WINDOW || child != CHILDID_SELF) return;
-  if (event == EVENT_OBJECT_SHOW) {
-    if (WantsButton(window)) AddButton(window);
-  } else {
-    RemoveButton(window);
-  }
-}
-
-BOOL CALLBACK AddExistingButton(HWND window, LPARAM) {
+bool OfThisProcess(HWND window) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
-  if (processId != GetCurrentProcessId() && WantsButton(window)) AddButton(window);
+  return processId == GetCurrentProcessId();
+}
+
+// Whatever happened to the window, its button follows what it is now; a hide
+// and a show in quick succession arrive as two reports, so the item goes and
+// comes back through the filter, as on the real taskbar.
+void OnWindowChanged(HWND window) {
+  if (window == nullptr || OfThisProcess(window)) return;
+  if (WantsButton(window))
+    AddButton(window);
+  else
+    RemoveButton(window);
+}
+
+LRESULT CALLBACK HookSinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == protocol::kWindowChanged) {
+    OnWindowChanged(reinterpret_cast<HWND>(wParam));
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The global hook that reports shown and hidden windows from every process
+// (see StandInShellHook.cpp), with the window it reports to.
+class WindowWatch {
+ public:
+  explicit WindowWatch(HINSTANCE instance) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = HookSinkProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = protocol::kHookSinkClass;
+    if (!RegisterClassExA(&windowClass)) return;
+    sink_.Reset(CreateWindowExA(0, protocol::kHookSinkClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                nullptr, instance, nullptr));
+    library_ = LoadLibraryA(protocol::kHookLibrary);
+    const auto procedure = library_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                                          GetProcAddress(library_, protocol::kHookProcedure)))
+                                    : nullptr;
+    if (sink_ && procedure) hook_ = SetWindowsHookExA(WH_CALLWNDPROC, procedure, library_, 0);
+  }
+  ~WindowWatch() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (library_) FreeLibrary(library_);
+  }
+  WindowWatch(const WindowWatch&) = delete;
+  WindowWatch& operator=(const WindowWatch&) = delete;
+
+  bool Watching() const { return hook_ != nullptr; }
+
+ private:
+  UniqueWindow sink_;
+  HMODULE library_ = nullptr;
+  HHOOK hook_ = nullptr;
+};
+
+BOOL CALLBACK AddExistingButton(HWND window, LPARAM) {
+  if (!OfThisProcess(window) && WantsButton(window)) AddButton(window);
   return TRUE;
 }
 
@@ -352,14 +399,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   if (!tray) return 1;
   if (!HasOption(commandLine, protocol::kBareOption) && !StartCounting()) return 1;
 
-  // Out of context: the events arrive as messages to this thread, in order.
-  const HWINEVENTHOOK hook =
-      SetWinEventHook(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, nullptr, OnWindowEvent, 0, 0,
-                      WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS);
-  if (!hook) return 1;
+  const WindowWatch watch(instance);
+  if (!watch.Watching()) return 1;
   EnumWindows(AddExistingButton, 0);
 
-  const int code = helper::RunHelper(instance, commandLine, protocol::kControlClass, OnRequest);
-  UnhookWinEvent(hook);
-  return code;
+  return helper::RunHelper(instance, commandLine, protocol::kControlClass, OnRequest);
 }
