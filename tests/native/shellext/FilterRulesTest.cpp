@@ -1,0 +1,77 @@
+#include "shellext/FilterRules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const FilterClassNames kNames{"ExploreWClass", "CabinetWClass", "IEFrame"};
+
+FilterSettingsValues Values(std::optional<int32_t> explorer, std::optional<int32_t> folder,
+                            std::optional<int32_t> iexplorer,
+                            std::optional<std::string> user = std::nullopt) {
+  FilterSettingsValues values;
+  values.explorer = explorer;
+  values.folder = folder;
+  values.iexplorer = iexplorer;
+  values.userClassNames = user;
+  return values;
+}
+
+TEST(ReloadFilterConfig, ExplorerByItsSwitchFramesAlwaysThenTheUserClasses) {
+  TaskbarFilterConfig config;
+  ReloadFilterConfig(Values(1, 1, 1, std::string("Notepad\x01\x01WordPad\x01tail")), kNames,
+                     config);
+  // An empty entry stays in the list (it matches no window); text after the
+  // last separator is not an entry.
+  EXPECT_EQ(config.classes,
+            (StringList{"ExploreWClass", "IEFrame", "CabinetWClass", "Notepad", "", "WordPad"}));
+
+  for (const std::optional<int32_t> explorer : {std::optional<int32_t>(0),
+                                                std::optional<int32_t>(2), std::optional<int32_t>()}) {
+    ReloadFilterConfig(Values(explorer, 1, 1), kNames, config);
+    EXPECT_EQ(config.classes, (StringList{"IEFrame", "CabinetWClass"}));
+  }
+}
+
+// Thousands of reload requests in a shell's lifetime must not grow the list.
+TEST(ReloadFilterConfig, EachReloadStartsTheListAfresh) {
+  TaskbarFilterConfig config;
+  for (int i = 0; i < 3; ++i)
+    ReloadFilterConfig(Values(1, 1, 1, std::string("Notepad\x01")), kNames, config);
+  EXPECT_EQ(config.classes.size(), 4u);
+}
+
+TEST(ReloadFilterConfig, ASwitchThatCannotBeReadKeepsItsValue) {
+  TaskbarFilterConfig config;
+  EXPECT_EQ(config.folderSwitch, 1);
+  EXPECT_EQ(config.iexplorerSwitch, 1);
+  ReloadFilterConfig(Values(1, 0, 7), kNames, config);
+  EXPECT_EQ(config.folderSwitch, 0);
+  EXPECT_EQ(config.iexplorerSwitch, 0);  // anything but 1 is off
+  ReloadFilterConfig(Values(1, std::nullopt, 1), kNames, config);
+  EXPECT_EQ(config.folderSwitch, 0);
+  EXPECT_EQ(config.iexplorerSwitch, 1);
+}
+
+TEST(IsFilteredContent, AFrameFollowsTheSwitchOfWhatItShows) {
+  TaskbarFilterConfig config;
+  config.folderSwitch = 0;
+  config.iexplorerSwitch = 1;
+  // A folder frame showing a document counts as a browser, whatever
+  // "Folder" says.
+  EXPECT_TRUE(IsFilteredContent(FrameContent::kDocument, config));
+  EXPECT_FALSE(IsFilteredContent(FrameContent::kFolder, config));
+  EXPECT_TRUE(IsFilteredContent(FrameContent::kNotAFrame, config));
+  EXPECT_TRUE(FilterNeedsFrameContent(config));
+
+  config.folderSwitch = 1;
+  config.iexplorerSwitch = 0;
+  EXPECT_FALSE(IsFilteredContent(FrameContent::kDocument, config));
+  EXPECT_TRUE(IsFilteredContent(FrameContent::kFolder, config));
+
+  // With both on, what a frame shows cannot matter, so nobody searches it.
+  config.iexplorerSwitch = 1;
+  EXPECT_FALSE(FilterNeedsFrameContent(config));
+}
+
+}  // namespace
