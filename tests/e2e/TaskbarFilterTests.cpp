@@ -1,0 +1,76 @@
+// Stowpouch with Graftling in a shell: the stand-in shell serves the load
+// requests that Stowpouch makes at start and at quit (under Wine the
+// platform would serve them in Stowpouch's own process), and the program's
+// start and quit decide which taskbar items the pouch windows have.
+#include "Harness.h"
+#include "shellext/GraftlingIds.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+#include "tools/bench/shell/ServerRegistration.h"
+#include "tools/bench/shell/StandInShellClient.h"
+
+namespace e2e {
+namespace {
+
+farm::WindowSpec Window(const char* className, const char* title) {
+  farm::WindowSpec spec;
+  spec.className = className;
+  spec.title = title;
+  spec.state = farm::ShowState::kNormal;
+  return spec;
+}
+
+class TaskbarFilterTest : public StowpouchTest {
+ protected:
+  void SetUp() override {
+    StowpouchTest::SetUp();
+    ASSERT_TRUE(registration_.Registered());
+    ASSERT_TRUE(shell_.Running());
+    ASSERT_TRUE(farm_.Running());
+    folder = farm_.Create(Window("CabinetWClass", "Folder"));
+    app = farm_.Create(Window("FarmApp", "Application"));
+    ASSERT_TRUE(folder && app);
+    ASSERT_TRUE(WaitUntil([&] { return shell_.HasItem(folder) && shell_.HasItem(app); }));
+  }
+
+  bool ServeLoadRequest() const {
+    return shell_.ServeLoadRequest(CLSID_Graftling) == CLASS_E_CLASSNOTAVAILABLE;
+  }
+
+  standin::ServerRegistration registration_;
+  standin::StandInShell shell_;
+  farm::WindowFarm farm_;
+  HWND folder = nullptr, app = nullptr;
+};
+
+TEST_F(TaskbarFilterTest, FoldersLeaveTheTaskbarWhileStowpouchRunsAndComeBackWhenItQuits) {
+  // The filter goes in while folders are still off, so only Stowpouch's
+  // reload request can make it take them.
+  ResetSettings({{"Folder", 0}});
+  ASSERT_TRUE(ServeLoadRequest());
+  ResetSettings({{"Folder", 1}, {"QueryQuit", 1}});
+  {
+    Stowpouch stowpouch;
+    ASSERT_TRUE(stowpouch.Ready());
+    EXPECT_TRUE(WaitUntil([&] { return !shell_.HasItem(folder); }));
+    EXPECT_TRUE(shell_.HasItem(app));
+    // Shown again later, the folder still gets no item.
+    ShowWindow(folder, SW_HIDE);
+    ShowWindow(folder, SW_SHOWNA);
+    ShowWindow(app, SW_HIDE);
+    ShowWindow(app, SW_SHOWNA);
+    EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(app); }));
+    EXPECT_FALSE(shell_.HasItem(folder));
+
+    // The second load request switches the filter off; the buttons follow
+    // when Stowpouch rebuilds them on its way out.
+    ASSERT_TRUE(ServeLoadRequest());
+    EXPECT_FALSE(shell_.HasItem(folder));
+    PostMessageA(stowpouch.Window(), WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(stowpouch.process().WaitForExit());
+  }
+  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(folder) && shell_.HasItem(app); }));
+  EXPECT_FALSE(shell_.ModuleLoaded("Graftling.dll"));
+}
+
+}  // namespace
+}  // namespace e2e
