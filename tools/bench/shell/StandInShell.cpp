@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -397,11 +398,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
   const UniqueWindow tray(CreateTaskbar(instance, !HasOption(commandLine, protocol::kNoRebarOption)));
   if (!tray) return 1;
-  if (!HasOption(commandLine, protocol::kBareOption) && !StartCounting()) return 1;
+  const bool bare = HasOption(commandLine, protocol::kBareOption);
+  if (!bare && !StartCounting()) return 1;
 
-  const WindowWatch watch(instance);
-  if (!watch.Watching()) return 1;
-  EnumWindows(AddExistingButton, 0);
+  std::optional<WindowWatch> watch;
+  if (!bare) {
+    watch.emplace(instance);
+    if (!watch->Watching()) return 1;
+    EnumWindows(AddExistingButton, 0);
+  }
 
   return helper::RunHelper(instance, commandLine, protocol::kControlClass, OnRequest);
 }
