@@ -130,6 +130,14 @@ bool WindowFarm::Hang(DWORD ms) {
          answer == 1;
 }
 
+bool WindowFarm::HoldHotKey(UINT modifiers, UINT virtualKey) {
+  if (!Running()) return false;
+  const protocol::HotKeyRecord wire{modifiers, virtualKey};
+  LRESULT answer = 0;
+  return Send(control_, protocol::kHoldHotKey, &wire, sizeof wire, kRequestTimeoutMs, &answer) &&
+         answer == 1;
+}
+
 int WindowFarm::TimesHidden(HWND window) {
   if (!Running()) return -1;
   const std::int64_t wire = protocol::WindowToWire(window);
