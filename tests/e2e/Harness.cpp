@@ -4,6 +4,7 @@
 
 #include "app/SharedNames.h"
 #include "settings/SettingsRecord.h"
+#include "tests/SendKeys.h"
 
 namespace e2e {
 
@@ -211,24 +212,7 @@ bool PressKey(WORD virtualKey) {
   return SendInput(2, input, sizeof(INPUT)) == 2;
 }
 
-bool PressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    input.push_back(down);
-  }
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    INPUT up = {};
-    up.type = INPUT_KEYBOARD;
-    up.ki.wVk = *key;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(up);
-  }
-  const UINT count = static_cast<UINT>(input.size());
-  return SendInput(count, input.data(), sizeof(INPUT)) == count;
-}
+bool PressChord(std::initializer_list<WORD> keys) { return SendKeyChord(keys); }
 
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done) {
   return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });

@@ -7,6 +7,7 @@
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeys.h"
+#include "tests/SendKeys.h"
 #include "tools/bench/farm/WindowFarmClient.h"
 
 namespace hotkeys_test {
@@ -30,25 +31,6 @@ int CounterOf(const std::string& name, const std::string& tail) {
   return std::stoi(name.substr(prefix.size(), name.size() - prefix.size() - tail.size()));
 }
 
-bool PressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT down{};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    input.push_back(down);
-  }
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    INPUT up{};
-    up.type = INPUT_KEYBOARD;
-    up.ki.wVk = *key;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(up);
-  }
-  const UINT count = static_cast<UINT>(input.size());
-  return SendInput(count, input.data(), sizeof(INPUT)) == count;
-}
-
 // Run alone by its own ctest entry (see CMakeLists.txt): the counter only
 // starts at 0 in a process that has registered nothing yet.
 TEST_F(HotKeyTest, ProcessFirstRegistrationIsNumberedZero) {
@@ -65,7 +47,7 @@ TEST_F(HotKeyTest, RegisteredKeyReachesTheMainWindowUnderItsAtom) {
   ASSERT_NE(id, 0);
   EXPECT_GE(id, 0xC000);
   EXPECT_FALSE(CombinationFree(MOD_CONTROL | MOD_ALT, VK_F9));
-  ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, VK_F9}));
+  ASSERT_TRUE(SendKeyChord({VK_CONTROL, VK_MENU, VK_F9}));
   std::vector<WPARAM> ids;
   EXPECT_TRUE(WaitUntil([&] {
     for (WPARAM one : TakeHotKeyMessages()) ids.push_back(one);
