@@ -78,6 +78,11 @@ TEST_F(HotKeyTest, StartWithoutAListHoldsTheDefaultSetAndSavesIt) {
                    UINT{VK_UP}, UINT{'T'}, UINT{VK_INSERT}})
     EXPECT_TRUE(HeldBySomeone(MOD_WIN, key)) << key;
   EXPECT_FALSE(HeldBySomeone(MOD_WIN, '3'));  // no third fixed drive
+  // The menu hotkey, Windows + Q, lives beside them.
+  ASSERT_TRUE(PressChord({VK_LWIN, 'Q'}));
+  EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
+    return record.message == WM_HOTKEY && record.wParam == 'Q';
+  }));
   ASSERT_TRUE(Quit(app));
   EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
   EXPECT_FALSE(HeldBySomeone(MOD_WIN, '1'));
