@@ -24,6 +24,11 @@ void RegisterAppMessages() {
 HWND MainWindow() { return g_mainWindow; }
 void SetMainWindow(HWND window) { g_mainWindow = window; }
 
+int AppMessageBox(const std::string& text, UINT type) {
+  const HWND active = GetActiveWindow();
+  return MessageBoxA(active ? active : g_mainWindow, text.c_str(), "Stowpouch", type);
+}
+
 const std::string& DesktopFolderPath() { return DesktopPath(); }
 void SetDesktopFolderPath(const std::string& path) { DesktopPath() = path; }
 

@@ -14,6 +14,10 @@ void RegisterAppMessages();
 HWND MainWindow();
 void SetMainWindow(HWND window);
 
+// A message box with the program's caption, owned by the window of ours that
+// is active (a dialog that asked, say), else by the main window.
+int AppMessageBox(const std::string& text, UINT type);
+
 // The user's desktop folder; empty when it could not be read.
 const std::string& DesktopFolderPath();
 void SetDesktopFolderPath(const std::string& path);

@@ -11,6 +11,7 @@
 #include "app/LaunchRequests.h"
 #include "app/MenuHotKey.h"
 #include "framework/WinApp.h"
+#include "hotkeys/HotKeys.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/FunctionCommands.h"
 #include "menu/PouchMenu.h"
@@ -97,6 +98,8 @@ BOOL CStowpouchDlg::OnInitDialog() {
   if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
 
   ApplySettings();
+  // Every shortcut names this window when it registers.
+  LoadHotKeyList();
 
   if (IsHideOption(CWinApp::Current()->m_lpCmdLine) && Settings().HideStartup == 1)
     PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
@@ -209,6 +212,8 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
       static_cast<int>(wParam) == TheMenuHotKey().Id()) {
     OnMenuHotKey();
+  } else if (message == WM_HOTKEY) {
+    RunHotKeyItem(static_cast<int32_t>(wParam));
   } else if (message == StowpouchMessage() && message != 0) {
     OnStowpouchMessage(wParam, lParam);
   } else if (message == SystemHotKeyMessage() && message != 0) {
@@ -254,6 +259,7 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
 }
 
 void CStowpouchDlg::OnDestroy() {
+  FreeHotKeyList();
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();

@@ -13,10 +13,11 @@ if(BUILD_TESTING)
   endif()
 endif()
 
-# stowpouch_gtest(NAME SOURCES ... [LIBS ...] [MAIN]) adds one test program
-# and one ctest entry that runs all of its cases.
+# stowpouch_gtest(NAME SOURCES ... [LIBS ...] [ARGS ...] [MAIN] [TIMEOUT n])
+# adds one test program and one ctest entry that runs all of its cases (or
+# those that ARGS, such as a --gtest_filter, select).
 function(stowpouch_gtest name)
-  cmake_parse_arguments(T "MAIN" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "MAIN" "TIMEOUT" "SOURCES;LIBS;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   if(T_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest ${T_LIBS})
@@ -24,7 +25,7 @@ function(stowpouch_gtest name)
     target_link_libraries(${name} PRIVATE GTest::gtest_main ${T_LIBS})
   endif()
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+  add_test(NAME ${name} COMMAND ${name} --gtest_color=no ${T_ARGS})
   if(T_TIMEOUT)
     set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   else()

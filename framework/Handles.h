@@ -68,6 +68,17 @@ struct KernelHandleTraits {
   static Handle Invalid() { return nullptr; }
   static void Close(Handle h) { CloseHandle(h); }
 };
+// CreateFile reports failure with INVALID_HANDLE_VALUE, not null.
+struct FileTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { CloseHandle(h); }
+};
+struct GlobalAtomTraits {
+  using Handle = ATOM;
+  static Handle Invalid() { return 0; }
+  static void Close(Handle h) { GlobalDeleteAtom(h); }
+};
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() { return nullptr; }
@@ -80,6 +91,8 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFile = UniqueHandle<FileTraits>;
+using UniqueGlobalAtom = UniqueHandle<GlobalAtomTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 
 // Selects a GDI object into a device context for the lifetime of the guard.

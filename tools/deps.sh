@@ -8,15 +8,31 @@ STOWPOUCH_PACKAGES=(
   wine wine64 xvfb x11-apps imagemagick
 )
 
-ensure_packages() {
-  local missing=() package
-  for package in "${STOWPOUCH_PACKAGES[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+# The fuzz targets need clang and its libFuzzer runtime; without them the
+# test command skips fuzzing, so a failed install is only reported.
+STOWPOUCH_OPTIONAL_PACKAGES=(clang libclang-rt-dev)
+
+missing_packages() {
+  local package
+  for package in "$@"; do
+    dpkg -s "$package" >/dev/null 2>&1 || echo "$package"
   done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}" >&2
+}
+
+apt_install() {
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo=sudo
-  $sudo apt-get update -qq >&2
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+  echo "Installing: $*" >&2
+  $sudo apt-get update -qq >&2 &&
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$@" >&2
+}
+
+ensure_packages() {
+  local missing optional
+  missing=$(missing_packages "${STOWPOUCH_PACKAGES[@]}")
+  # shellcheck disable=SC2086 # one word per package
+  [ -z "$missing" ] || apt_install $missing
+  optional=$(missing_packages "${STOWPOUCH_OPTIONAL_PACKAGES[@]}")
+  # shellcheck disable=SC2086
+  [ -z "$optional" ] || apt_install $optional || echo "Could not install $optional; fuzzing is skipped" >&2
 }

@@ -15,6 +15,9 @@ if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != --screenshot ]; then
   . tools/bench/winebench.sh
   bench_enter "$build"
   echo "Starting Stowpouch in the Wine desktop on $DISPLAY"
-  exec "$(bench_wine)" "$build/bin/Stowpouch.exe" "$@"
+  # Its shortcut list, HotKey.lst, lives in its current directory.
+  mkdir -p "$build/run"
+  cd "$build/run"
+  exec "$(bench_wine)" "$root/$build/bin/Stowpouch.exe" "$@"
 fi
 exec tools/screenshot.sh

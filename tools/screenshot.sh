@@ -13,7 +13,9 @@ bench_enter "$build"
 trap 'bench_leave "$build"' EXIT
 wine=$(bench_wine)
 
-"$wine" "$build/bin/Stowpouch.exe" >/dev/null 2>&1 &
+# In a folder of its own, where it keeps its shortcut list.
+mkdir -p "$build/run"
+(cd "$build/run" && exec "$wine" "$build/bin/Stowpouch.exe" >/dev/null 2>&1) &
 rect=$("$wine" "$build/bin/WindowProbe.exe" StowpouchClass 30000 | tr -d '\r')
 read -r left top width height <<<"$rect"
 # Let the first paint finish before the picture is taken.

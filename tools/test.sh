@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (with ASan
-# and UBSan), the i686 build (compiled, not run: this machine cannot run
+# and UBSan), the fuzz targets for a bounded time (when clang is there),
+# the i686 build (compiled, not run: this machine cannot run
 # 32-bit Windows programs under Wine), and the x86_64 build's Windows-side
 # and end-to-end tests under Wine on a private Xvfb.
 set -euo pipefail
@@ -14,6 +15,9 @@ echo "== native unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j"$jobs"
 ctest --preset native
+
+echo "== fuzz targets"
+tools/fuzz.sh 25
 
 echo "== i686 build"
 cmake --preset i686 >/dev/null

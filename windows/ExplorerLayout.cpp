@@ -61,7 +61,7 @@ void RunExplorerLayout(int layout) {
   if (layout < 0 || layout > 2) return;
   ProcessList started;
   if (!StartExplorer(started) || !StartExplorer(started)) {
-    MessageBoxA(MainWindow(), kCannotRunExplorer, "Stowpouch", MB_OK);
+    AppMessageBox(kCannotRunExplorer, MB_OK);
     return;
   }
   if (layout == 2 && (!StartExplorer(started) || !StartExplorer(started))) return;

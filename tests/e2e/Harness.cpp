@@ -4,12 +4,14 @@
 
 #include "app/SharedNames.h"
 #include "settings/SettingsRecord.h"
+#include "tests/SendKeys.h"
 
 namespace e2e {
 
 namespace {
 
 constexpr char kInformationCaption[] = "Information Dialog";
+constexpr char kMessageBoxCaption[] = "Stowpouch";
 // WM_NULL with this wParam marks the spot in the queue that Settle waits for.
 constexpr WPARAM kSettleMark = 0x53747770;
 
@@ -31,9 +33,33 @@ std::string BinFolder() {
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
+std::string WorkFolder() { return BinFolder() + "e2e-work\\"; }
+
+std::string ReadFileBytes(const std::string& path) {
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return "<missing>";
+  std::string bytes;
+  char chunk[4096];
+  DWORD got = 0;
+  while (ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr) && got > 0)
+    bytes.append(chunk, got);
+  return bytes;
+}
+
+bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file && WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                           nullptr) &&
+         written == bytes.size();
+}
+
 // ---- processes ------------------------------------------------------------------
 
-Process::Process(const std::string& exe, const std::string& arguments) {
+Process::Process(const std::string& exe, const std::string& arguments, const std::string& folder) {
+  const std::string directory = folder.empty() ? BinFolder() : folder;
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   STARTUPINFOA startup{};
@@ -44,7 +70,7 @@ Process::Process(const std::string& exe, const std::string& arguments) {
   DWORD error = ERROR_SUCCESS;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       BinFolder().c_str(), &startup, &info)) {
+                       directory.c_str(), &startup, &info)) {
       error = ERROR_SUCCESS;
       break;
     }
@@ -186,23 +212,10 @@ bool PressKey(WORD virtualKey) {
   return SendInput(2, input, sizeof(INPUT)) == 2;
 }
 
-bool PressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> input;
-  for (WORD key : keys) {
-    INPUT down = {};
-    down.type = INPUT_KEYBOARD;
-    down.ki.wVk = key;
-    input.push_back(down);
-  }
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    INPUT up = {};
-    up.type = INPUT_KEYBOARD;
-    up.ki.wVk = *key;
-    up.ki.dwFlags = KEYEVENTF_KEYUP;
-    input.push_back(up);
-  }
-  const UINT count = static_cast<UINT>(input.size());
-  return SendInput(count, input.data(), sizeof(INPUT)) == count;
+bool PressChord(std::initializer_list<WORD> keys) { return SendKeyChord(keys); }
+
+bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done) {
+  return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
 }
 
 bool ClickAt(int x, int y) {
@@ -294,7 +307,7 @@ UINT SystemHotKeyMessage() {
 }
 
 Stowpouch::Stowpouch(const std::string& arguments)
-    : process_(BinFolder() + "Stowpouch.exe", arguments) {}
+    : process_(BinFolder() + "Stowpouch.exe", arguments, WorkFolder()) {}
 
 Stowpouch::~Stowpouch() {
   spy_.reset();
@@ -325,8 +338,14 @@ bool Stowpouch::Ready() {
   if (!spy_->Hooked()) return false;
   // The window exists before its initialisation has run. A first mark taken
   // from the queue shows that the modal loop runs, so the initialisation is
-  // over; a second one comes behind everything that it posted.
-  return Settle() && Settle();
+  // over; a second one comes behind everything that it posted. A message
+  // box's loop takes the marks as well, so look for one afterwards.
+  if (!Settle() || !Settle()) return false;
+  if (const HWND box = ShownMessageBox()) {
+    ADD_FAILURE() << "Stowpouch.exe shows a message box: " << MessageBoxText(box);
+    return false;
+  }
+  return true;
 }
 
 bool Stowpouch::Settle() {
@@ -343,6 +362,27 @@ bool Stowpouch::Settle() {
   return seen;
 }
 
+HWND Stowpouch::ShownMessageBox() const {
+  return TopLevelWindow(process_.Id(), "#32770", kMessageBoxCaption);
+}
+
+HWND Stowpouch::WaitForMessageBox() const {
+  HWND box = nullptr;
+  WaitUntil([&] { return (box = ShownMessageBox()) != nullptr && IsWindowVisible(box); });
+  return box;
+}
+
+std::string Stowpouch::MessageBoxText(HWND box) {
+  // The longest static text; the icon, when there is one, has none.
+  std::string text;
+  for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
+       child = FindWindowExA(box, child, "Static", nullptr)) {
+    const std::string one = WindowText(child);
+    if (one.size() > text.size()) text = one;
+  }
+  return text;
+}
+
 HWND Stowpouch::InformationDialog() const {
   return TopLevelWindow(process_.Id(), nullptr, kInformationCaption);
 }
@@ -357,6 +397,10 @@ void StowpouchTest::SetUp() {
   ASSERT_TRUE(WaitUntil([] { return WindowsOfClass(STOWPOUCH_WINDOW_CLASS).empty(); }))
       << "a Stowpouch main window that these tests did not open is still there";
   ResetSettings();
+  // Every start begins without a shortcut list, which installs the default
+  // set; a test that wants a list writes one.
+  CreateDirectoryA(WorkFolder().c_str(), nullptr);
+  for (const char* name : {"HotKey.lst", "HotKey.lst.tmp"}) DeleteFileA((WorkFolder() + name).c_str());
 }
 
 void StowpouchTest::TearDown() { ResetSettings(); }

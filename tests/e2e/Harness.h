@@ -29,11 +29,18 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms = kDeadlineMs);
 // under test are built into the same one.
 std::string BinFolder();
 
-// A program started with CreateProcess. The exit code is nullopt while it
-// runs.
+// Stowpouch's current directory in these tests, where it keeps "HotKey.lst";
+// emptied of that file before every test.
+std::string WorkFolder();
+
+std::string ReadFileBytes(const std::string& path);
+bool WriteFileBytes(const std::string& path, const std::string& bytes);
+
+// A program started with CreateProcess, in `folder` (this program's folder
+// when empty). The exit code is nullopt while it runs.
 class Process {
  public:
-  Process(const std::string& exe, const std::string& arguments);
+  Process(const std::string& exe, const std::string& arguments, const std::string& folder = "");
   bool Started() const { return process_.Get() != nullptr; }
   DWORD Id() const { return id_; }
   DWORD MainThreadId() const { return threadId_; }
@@ -82,6 +89,10 @@ bool PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse, like a person
 // holding modifiers.
 bool PressChord(std::initializer_list<WORD> keys);
+// Presses the chord until `done` holds, for commands that are safe to
+// repeat: the Windows-key hook starts last in the program's start-up, and
+// nothing outside shows when that has happened.
+bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done);
 // A left click at a point of the screen.
 bool ClickAt(int x, int y);
 
@@ -127,7 +138,8 @@ class Stowpouch {
 
   // Waits for the main window, hooks its thread and lets everything the
   // program posted to itself during start-up be handled. False (with the
-  // reason in a test failure) when any of it fails.
+  // reason in a test failure) when any of it fails, or when a message box of
+  // the program is open: it would hold the program up.
   bool Ready();
 
   Process& process() { return process_; }
@@ -137,6 +149,12 @@ class Stowpouch {
   // Returns once the program has taken from its queue every message posted
   // to it before the call; false when it did not within the deadline.
   bool Settle();
+
+  // A message box of the program (caption "Stowpouch"), if one is open, and
+  // what it says.
+  HWND ShownMessageBox() const;
+  HWND WaitForMessageBox() const;
+  static std::string MessageBoxText(HWND box);
 
   // The program's "Information Dialog", if one is open.
   HWND InformationDialog() const;

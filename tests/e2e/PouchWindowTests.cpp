@@ -9,13 +9,6 @@ namespace {
 
 bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
 
-// Presses the chord until `done` holds. The Windows-key hook starts last
-// in the program's start-up, after the taskbar refresh, and nothing outside
-// shows when that has happened; the commands are safe to repeat.
-bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done) {
-  return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
-}
-
 farm::WindowSpec Window(const char* className, const char* title,
                         farm::ShowState state = farm::ShowState::kNormal) {
   farm::WindowSpec spec;

@@ -9,7 +9,9 @@
 #
 # The prefix lives in BUILD_DIR/wineprefix and runs everything inside a Wine
 # virtual desktop named "shell" (1024x768), which gives a taskbar and a tray
-# and the same screen size on every machine.
+# and the same screen size on every machine. Its fixed drives are C and D
+# (D is BUILD_DIR/bench/drive-d); Z, through which Wine reaches the build,
+# counts as a network drive, so the drive list is the same everywhere.
 
 BENCH_DESKTOP_SIZE=${BENCH_DESKTOP_SIZE:-1024x768}
 
@@ -52,6 +54,20 @@ bench_create_prefix() {
   touch "$WINEPREFIX/.bench-ready"
 }
 
+# Prefixes made before the drive layout get it on their next use.
+bench_set_drives() {
+  local wine build=$1
+  wine=$(bench_wine)
+  mkdir -p "$build/bench/drive-d"
+  ln -sfn "$build/bench/drive-d" "$WINEPREFIX/dosdevices/d:"
+  "$wine" reg add 'HKLM\Software\Wine\Drives' /v d: /d hd /f >/dev/null 2>&1
+  "$wine" reg add 'HKLM\Software\Wine\Drives' /v z: /d network /f >/dev/null 2>&1
+  # The mount manager reads the drive types when it starts.
+  wineserver -k
+  wineserver -w
+  touch "$WINEPREFIX/.bench-drives"
+}
+
 bench_enter() {
   local build
   build=$(cd "$1" && pwd)
@@ -65,6 +81,7 @@ bench_enter() {
   (
     flock 9
     [ -f "$WINEPREFIX/.bench-ready" ] || bench_create_prefix
+    [ -f "$WINEPREFIX/.bench-drives" ] || bench_set_drives "$build"
   ) 9>"$build/bench/prefix.lock"
   # One wineserver for the whole run keeps each test process's start short.
   wineserver -p >/dev/null 2>&1 || true

@@ -29,6 +29,7 @@ enum Request : ULONG_PTR {
   kQuit = 0x57460003,     // no data; answers 1
   kTimesHidden = 0x57460004,  // std::int64_t window; answers how often it was hidden, or -1
   kHang = 0x57460005,         // std::uint32_t milliseconds; answers 1, then stops taking messages
+  kHoldHotKey = 0x57460006,   // HotKeyRecord; answers 1 when the farm now holds the hotkey
 };
 
 // Windows of a nesting deeper than this run into the platform's own limits.
@@ -51,6 +52,12 @@ struct CreateRecord {
   std::int32_t documentViewDepth;
   std::uint32_t classLength;
   std::uint32_t titleLength;
+};
+
+// A global hotkey for the farm to register, as another program would.
+struct HotKeyRecord {
+  std::uint32_t modifiers;
+  std::uint32_t virtualKey;
 };
 
 inline std::int64_t WindowToWire(HWND window) {

@@ -27,6 +27,7 @@ HINSTANCE g_instance = nullptr;
 // Lets tests see that someone hid and showed a window again, which leaves no
 // other trace once it is visible.
 std::map<HWND, int> g_timesHidden;
+int g_nextHotKeyId = 1;
 
 LRESULT CALLBACK FarmWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -147,6 +148,16 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       ReplyMessage(1);
       Sleep(ms);
       return 1;
+    }
+    case protocol::kHoldHotKey: {
+      protocol::HotKeyRecord hotKey{};
+      if (request.cbData != sizeof hotKey || request.lpData == nullptr) return 0;
+      std::memcpy(&hotKey, request.lpData, sizeof hotKey);
+      // Held until the farm ends.
+      return RegisterHotKey(helper::HelperControlWindow(), g_nextHotKeyId++, hotKey.modifiers,
+                            hotKey.virtualKey)
+                 ? 1
+                 : 0;
     }
     case protocol::kTimesHidden: {
       std::int64_t wire = 0;

@@ -28,6 +28,12 @@ bool WindowFarm::Hang(DWORD ms) {
   return process_.Request(protocol::kHang, &wire, sizeof wire, &answer) && answer == 1;
 }
 
+bool WindowFarm::HoldHotKey(UINT modifiers, UINT virtualKey) {
+  const protocol::HotKeyRecord wire{modifiers, virtualKey};
+  LRESULT answer = 0;
+  return process_.Request(protocol::kHoldHotKey, &wire, sizeof wire, &answer) && answer == 1;
+}
+
 int WindowFarm::TimesHidden(HWND window) {
   const std::int64_t wire = protocol::WindowToWire(window);
   LRESULT answer = -1;

@@ -52,6 +52,9 @@ class WindowFarm {
   // Makes the farm stop taking messages for `ms`, as a program does that
   // hangs; returns at once.
   bool Hang(DWORD ms);
+  // Registers a global hotkey in the farm's process, held until the farm
+  // ends; false when the system refused it.
+  bool HoldHotKey(UINT modifiers, UINT virtualKey);
   // The windows of `windows` that belong to this farm, in the same order.
   std::vector<HWND> Own(const std::vector<HWND>& windows) const;
 

@@ -1,0 +1,90 @@
+#include "hotkeys/HotKeys.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <utility>
+
+#include "app/AppState.h"
+#include "hotkeys/HotKeyList.h"
+#include "hotkeys/HotKeyRegistration.h"
+#include "hotkeys/HotKeyRules.h"
+#include "hotkeys/HotKeyStore.h"
+#include "menu/FunctionCommands.h"
+
+namespace {
+
+void AppendRegistered(CHotKeyItem item) {
+  // A refused registration keeps the shortcut, with id 0: it is listed and
+  // saved, and never fires.
+  item.m_nHotKeyId = RegisterHotKeyItem(item.m_nVirtualKey, item.m_nModifiers);
+  HotKeyList().push_back(std::move(item));
+}
+
+void UnregisterAndEmpty() {
+  for (const CHotKeyItem& item : HotKeyList()) UnregisterHotKeyItem(item.m_nHotKeyId);
+  HotKeyList().clear();
+}
+
+bool IsFixedDrive(char letter) {
+  const char root[] = {letter, ':', '\\', '\0'};
+  return GetDriveTypeA(root) == DRIVE_FIXED;
+}
+
+int ShowCommand(int32_t runState) {
+  switch (runState) {
+    case 0: return SW_SHOWNORMAL;
+    case 1: return SW_SHOWMINIMIZED;
+    default: return SW_SHOWMAXIMIZED;
+  }
+}
+
+}  // namespace
+
+bool LoadHotKeyList() {
+  const bool read = ReadHotKeyFile(AppendRegistered);
+  if (!read) SetDefaultHotKeys();
+  return read;
+}
+
+void FreeHotKeyList() {
+  SaveHotKeyList();
+  UnregisterAndEmpty();
+}
+
+void SetDefaultHotKeys() {
+  UnregisterAndEmpty();
+  for (CHotKeyItem& item : DefaultHotKeyItems(IsFixedDrive)) AppendRegistered(std::move(item));
+}
+
+bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
+                             const std::string& command) {
+  const std::string problem =
+      HotKeyCandidateProblem(virtualKey, combos, command, CheckSystemHotKey);
+  if (problem.empty()) return true;
+  AppMessageBox(problem, MB_OK);
+  return false;
+}
+
+void RunHotKeyItem(int32_t id) {
+  const int position = FindHotKeyItemById(id);
+  if (position < 0) return;
+  // A copy: a function command runs loops of its own, in which a dialog may
+  // change the list.
+  const CHotKeyItem item = HotKeyList()[static_cast<std::size_t>(position)];
+  const int show = ShowCommand(item.m_nRunState);
+  switch (item.m_nType) {
+    case HOTKEY_FOLDER:
+      ShellExecuteA(nullptr, "open", item.m_strCommand.c_str(), nullptr, nullptr, show);
+      break;
+    case HOTKEY_FILE:
+      ShellExecuteA(nullptr, "open", item.m_strCommand.c_str(), item.m_strParameters.c_str(),
+                    item.m_strStartIn.c_str(), show);
+      break;
+    case HOTKEY_FUNCTION:
+      ExecuteFunctionCommand(item.m_nFunction);
+      break;
+    default:
+      break;
+  }
+}

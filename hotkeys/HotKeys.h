@@ -1,0 +1,27 @@
+#pragma once
+// The shortcut list's life with the main window: loaded and registered at
+// start-up, saved and let go at shutdown, reset to the default set, checked
+// before a shortcut is added or changed, and carried out when its key is
+// pressed.
+#include <cstdint>
+#include <string>
+
+#include "hotkeys/HotKeyText.h"
+
+// Reads "HotKey.lst", registering each shortcut and appending it to
+// HotKeyList; when the file is missing or broken, installs the default set
+// instead. True when the file was read. Needs the main window.
+bool LoadHotKeyList();
+// Saves the list, unregisters every shortcut in list order and empties it.
+void FreeHotKeyList();
+// Replaces the whole list with the default set, each shortcut registered.
+void SetDefaultHotKeys();
+
+// Whether a shortcut about to be added or edited may be used; when not, a
+// message box has said why.
+bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
+                             const std::string& command);
+
+// Carries out the shortcut registered under `id`; an unknown id does
+// nothing.
+void RunHotKeyItem(int32_t id);

@@ -1,0 +1,109 @@
+// The shortcut keys of the running program: a prepared "HotKey.lst" whose
+// shortcuts are pressed and then saved again unchanged, the default set when
+// there is no list, and a damaged list.
+#include "Harness.h"
+#include "hotkeys/HotKeyFile.h"
+#include "hotkeys/HotKeyRules.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+
+namespace e2e {
+namespace {
+
+using HotKeyTest = StowpouchTest;
+
+std::string ListFile() { return WorkFolder() + "HotKey.lst"; }
+
+std::string DefaultSetBytes() {
+  // The bench's prefix has exactly two fixed drives, C and D.
+  return EncodeHotKeyList(
+      DefaultHotKeyItems([](char letter) { return letter == 'C' || letter == 'D'; }));
+}
+
+bool HeldBySomeone(UINT modifiers, UINT key) {
+  if (!RegisterHotKey(nullptr, 1, modifiers, key)) return true;
+  UnregisterHotKey(nullptr, 1);
+  return false;
+}
+
+bool Quit(Stowpouch& app) {
+  PostMessageA(app.Window(), WM_COMMAND, IDCANCEL, 0);
+  return app.process().WaitForExit();
+}
+
+TEST_F(HotKeyTest, PreparedShortcutsRunAndTheListIsSavedUnchanged) {
+  ResetSettings({{"QueryQuit", 1}});
+  farm::WindowFarm farm;
+  farm::WindowSpec spec;
+  spec.className = "CabinetWClass";
+  spec.title = "Folder";
+  const HWND folder = farm.Create(spec);
+  ASSERT_NE(folder, nullptr);
+
+  const std::string startIn = WorkFolder() + "probe";
+  CreateDirectoryA(startIn.c_str(), nullptr);
+  DeleteFileA((startIn + "\\probe.txt").c_str());
+  CHotKeyItem file;
+  file.m_nType = HOTKEY_FILE;
+  file.m_strCommand = BinFolder() + "StartProbe.exe";
+  file.m_strParameters = "pressed";
+  file.m_strStartIn = startIn;
+  file.m_nModifiers = MOD_CONTROL | MOD_ALT;
+  file.m_nVirtualKey = 'J';
+  CHotKeyItem close;
+  close.m_nType = HOTKEY_FUNCTION;
+  close.m_strCommand = "Close All Stowpouch Item";
+  close.m_nFunction = 10;
+  close.m_nModifiers = MOD_WIN;
+  close.m_nVirtualKey = VK_NEXT;
+  const std::string prepared = EncodeHotKeyList({file, close});
+  ASSERT_TRUE(WriteFileBytes(ListFile(), prepared));
+
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  EXPECT_TRUE(PressUntil({VK_CONTROL, VK_MENU, 'J'}, [&] {
+    return ReadFileBytes(startIn + "\\probe.txt").rfind("pressed\r\n", 0) == 0;
+  }));
+  // The Windows-key hook sees this one too and lets it pass.
+  EXPECT_TRUE(PressUntil({VK_LWIN, VK_NEXT}, [&] { return !IsWindow(folder); }));
+  ASSERT_TRUE(Quit(app));
+  EXPECT_EQ(ReadFileBytes(ListFile()), prepared);
+  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'J'));
+}
+
+TEST_F(HotKeyTest, StartWithoutAListHoldsTheDefaultSetAndSavesIt) {
+  ResetSettings({{"QueryQuit", 1}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  for (UINT key : {UINT{'1'}, UINT{'2'}, UINT{'Y'}, UINT{'C'}, UINT{'I'}, UINT{VK_NEXT}, UINT{VK_DOWN},
+                   UINT{VK_UP}, UINT{'T'}, UINT{VK_INSERT}})
+    EXPECT_TRUE(HeldBySomeone(MOD_WIN, key)) << key;
+  EXPECT_FALSE(HeldBySomeone(MOD_WIN, '3'));  // no third fixed drive
+  // The menu hotkey, Windows + Q, lives beside them.
+  ASSERT_TRUE(PressChord({VK_LWIN, 'Q'}));
+  EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
+    return record.message == WM_HOTKEY && record.wParam == 'Q';
+  }));
+  ASSERT_TRUE(Quit(app));
+  EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
+  EXPECT_FALSE(HeldBySomeone(MOD_WIN, '1'));
+}
+
+TEST_F(HotKeyTest, DamagedListIsToldOnceAndReplacedByTheDefaultSet) {
+  ResetSettings({{"QueryQuit", 1}});
+  std::string damaged = DefaultSetBytes();
+  damaged.resize(damaged.size() / 2);
+  ASSERT_TRUE(WriteFileBytes(ListFile(), damaged));
+
+  Stowpouch app;
+  const HWND box = app.WaitForMessageBox();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Stowpouch::MessageBoxText(box), "Cannot read HotKey.lst: unexpected end of file.");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(app.Ready());
+  EXPECT_TRUE(HeldBySomeone(MOD_WIN, VK_INSERT));
+  ASSERT_TRUE(Quit(app));
+  EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,84 @@
+// Carrying out a shortcut when its key arrives: a program started with its
+// parameters, start-in folder and run state, and a function command.
+#include <string>
+
+#include "HotKeyFixture.h"
+#include "hotkeys/HotKeyList.h"
+#include "hotkeys/HotKeyRegistration.h"
+#include "hotkeys/HotKeys.h"
+#include "tools/bench/farm/WindowFarmClient.h"
+#include "windows/ClassNames.h"
+
+namespace hotkeys_test {
+namespace {
+
+std::string ProbePath() {
+  char path[MAX_PATH];
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length);
+  return folder.substr(0, folder.find_last_of('\\') + 1) + "StartProbe.exe";
+}
+
+int32_t Add(CHotKeyItem item) {
+  item.m_nHotKeyId = RegisterHotKeyItem(item.m_nVirtualKey, item.m_nModifiers);
+  HotKeyList().push_back(item);
+  return item.m_nHotKeyId;
+}
+
+TEST_F(HotKeyTest, FileShortcutStartsWithParametersStartInAndRunState) {
+  const std::filesystem::path startIn = Scratch() / "start in";
+  std::filesystem::create_directory(startIn);
+  CHotKeyItem file;
+  file.m_nType = HOTKEY_FILE;
+  file.m_strCommand = ProbePath();
+  file.m_strParameters = "alpha \"beta gamma\"";
+  file.m_strStartIn = startIn.string();
+  file.m_nRunState = 1;
+  file.m_nModifiers = MOD_CONTROL | MOD_ALT;
+  file.m_nVirtualKey = 'J';
+  const int32_t id = Add(file);
+  ASSERT_NE(id, 0);
+
+  RunHotKeyItem(id);
+  const std::filesystem::path report = startIn / "probe.txt";
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(report); }));
+  EXPECT_EQ(ReadBytes(report), "alpha \"beta gamma\"\r\n" + std::to_string(SW_SHOWMINIMIZED) +
+                                   "\r\n");
+}
+
+TEST_F(HotKeyTest, EmptyStartInStartsInTheCurrentFolder) {
+  CHotKeyItem file;
+  file.m_nType = HOTKEY_FILE;
+  file.m_strCommand = ProbePath();
+  file.m_nRunState = 7;  // anything beyond minimised maximises
+  file.m_nModifiers = MOD_CONTROL | MOD_ALT;
+  file.m_nVirtualKey = 'J';
+  RunHotKeyItem(Add(file));
+  const std::filesystem::path report = Scratch() / "probe.txt";
+  ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(report); }));
+  EXPECT_EQ(ReadBytes(report), "\r\n" + std::to_string(SW_SHOWMAXIMIZED) + "\r\n");
+}
+
+TEST_F(HotKeyTest, FunctionShortcutCarriesOutItsCommand) {
+  LoadBuiltInClassNames();
+  farm::WindowFarm farm;
+  farm::WindowSpec spec;
+  spec.className = "CabinetWClass";
+  spec.title = "A folder";
+  const HWND folder = farm.Create(spec);
+  ASSERT_NE(folder, nullptr);
+
+  CHotKeyItem close;
+  close.m_nType = HOTKEY_FUNCTION;
+  close.m_nFunction = 10;  // close every pouch window
+  close.m_nModifiers = MOD_WIN;
+  close.m_nVirtualKey = VK_NEXT;
+  const int32_t id = Add(close);
+  RunHotKeyItem(id + 1);  // no shortcut has that id
+  EXPECT_TRUE(IsWindow(folder));
+  RunHotKeyItem(id);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(folder); }));
+}
+
+}  // namespace
+}  // namespace hotkeys_test
