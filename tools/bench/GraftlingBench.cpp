@@ -23,6 +23,7 @@
 #include "framework/Registry.h"
 #include "settings/SettingsRecord.h"
 #include "shellext/GraftlingIds.h"
+#include "tools/bench/BenchStats.h"
 #include "tools/bench/farm/WindowFarmClient.h"
 #include "tools/bench/shell/ServerRegistration.h"
 #include "tools/bench/shell/StandInShellClient.h"
@@ -55,13 +56,7 @@ bool ParseOptions(int argc, char** argv, Options* options) {
   return true;
 }
 
-double Median(std::vector<double> samples) {
-  if (samples.empty()) return 0.0;
-  const std::size_t middle = samples.size() / 2;
-  std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(middle),
-                   samples.end());
-  return samples[middle];
-}
+using bench::Median;
 
 // The bench runs in the build's own Wine prefix; still, it puts back the
 // two switches it turns.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "settings/SettingsStore.h"
+#include "tools/bench/BenchStats.h"
 #include "tools/bench/farm/WindowFarmClient.h"
 #include "windows/ClassNames.h"
 #include "windows/WindowLists.h"
@@ -168,13 +169,7 @@ double MicrosecondsOf(Pass pass) {
   return static_cast<double>(end.QuadPart - start.QuadPart) * 1e6 / frequency;
 }
 
-double Median(std::vector<double> samples) {
-  if (samples.empty()) return 0.0;
-  const std::size_t middle = samples.size() / 2;
-  std::nth_element(samples.begin(), samples.begin() + static_cast<std::ptrdiff_t>(middle),
-                   samples.end());
-  return samples[middle];
-}
+using bench::Median;
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);

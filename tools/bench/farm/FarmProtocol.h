@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tools/bench/farm/WindowFarmClient.h"
+#include "tools/bench/helper/Wire.h"
 
 namespace farm::protocol {
 
@@ -60,13 +61,8 @@ struct HotKeyRecord {
   std::uint32_t virtualKey;
 };
 
-inline std::int64_t WindowToWire(HWND window) {
-  return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(window));
-}
-
-inline HWND WindowFromWire(std::int64_t value) {
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(value));
-}
+using helper::WindowFromWire;
+using helper::WindowToWire;
 
 inline std::vector<char> EncodeCreate(const WindowSpec& wanted) {
   CreateRecord record{};

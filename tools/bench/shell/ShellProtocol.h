@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "tools/bench/helper/Wire.h"
+
 namespace standin::protocol {
 
 constexpr char kControlClass[] = "StowpouchStandInShell";
@@ -64,12 +66,7 @@ struct TimingRecord {
   std::uint32_t repetitions;
 };
 
-inline std::int64_t WindowToWire(HWND window) {
-  return static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(window));
-}
-
-inline HWND WindowFromWire(std::int64_t value) {
-  return reinterpret_cast<HWND>(static_cast<std::intptr_t>(value));
-}
+using helper::WindowFromWire;
+using helper::WindowToWire;
 
 }  // namespace standin::protocol
