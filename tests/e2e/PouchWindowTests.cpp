@@ -9,26 +9,19 @@ namespace {
 
 bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
 
-farm::WindowSpec Window(const char* className, const char* title,
-                        farm::ShowState state = farm::ShowState::kNormal) {
-  farm::WindowSpec spec;
-  spec.className = className;
-  spec.title = title;
-  spec.state = state;
-  return spec;
-}
+using farm::Spec;
 
 class PouchWindowTest : public StowpouchTest {
  protected:
   void SetUp() override {
     StowpouchTest::SetUp();
     ASSERT_TRUE(farm_.Running());
-    folder = farm_.Create(Window("CabinetWClass", "Folder"));
-    explorer = farm_.Create(Window("ExploreWClass", "Explorer"));
-    app = farm_.Create(Window("FarmApp", "Application"));
+    folder = farm_.Create(Spec("CabinetWClass", "Folder"));
+    explorer = farm_.Create(Spec("ExploreWClass", "Explorer"));
+    app = farm_.Create(Spec("FarmApp", "Application"));
     minimizedFolder =
-        farm_.Create(Window("CabinetWClass", "Minimised folder", farm::ShowState::kMinimized));
-    hiddenFolder = farm_.Create(Window("CabinetWClass", "Hidden folder", farm::ShowState::kHidden));
+        farm_.Create(Spec("CabinetWClass", "Minimised folder", farm::ShowState::kMinimized));
+    hiddenFolder = farm_.Create(Spec("CabinetWClass", "Hidden folder", farm::ShowState::kHidden));
     ASSERT_TRUE(folder && explorer && app && minimizedFolder && hiddenFolder);
   }
 

@@ -11,14 +11,6 @@
 namespace e2e {
 namespace {
 
-farm::WindowSpec Window(const char* className, const char* title) {
-  farm::WindowSpec spec;
-  spec.className = className;
-  spec.title = title;
-  spec.state = farm::ShowState::kNormal;
-  return spec;
-}
-
 class TaskbarFilterTest : public StowpouchTest {
  protected:
   void SetUp() override {
@@ -26,8 +18,8 @@ class TaskbarFilterTest : public StowpouchTest {
     ASSERT_TRUE(registration_.Registered());
     ASSERT_TRUE(shell_.Running());
     ASSERT_TRUE(farm_.Running());
-    folder = farm_.Create(Window("CabinetWClass", "Folder"));
-    app = farm_.Create(Window("FarmApp", "Application"));
+    folder = farm_.Create(farm::Spec("CabinetWClass", "Folder"));
+    app = farm_.Create(farm::Spec("FarmApp", "Application"));
     ASSERT_TRUE(folder && app);
     ASSERT_TRUE(WaitUntil([&] { return shell_.HasItem(folder) && shell_.HasItem(app); }));
   }

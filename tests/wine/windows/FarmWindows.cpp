@@ -25,15 +25,6 @@ std::vector<std::string> Titles(const WindowList& windows) {
   return titles;
 }
 
-farm::WindowSpec Spec(const std::string& className, const std::string& title,
-                      farm::ShowState state) {
-  farm::WindowSpec spec;
-  spec.className = className;
-  spec.title = title;
-  spec.state = state;
-  return spec;
-}
-
 farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth) {
   spec.plainChildren = 2;
   spec.documentViewDepth = depth;

@@ -23,8 +23,7 @@ std::vector<std::string> Titles(const WindowList& windows);
 // Polls until `done` holds or about ten seconds have passed.
 bool WaitUntil(const std::function<bool()>& done);
 
-farm::WindowSpec Spec(const std::string& className, const std::string& title,
-                      farm::ShowState state = farm::ShowState::kNormal);
+using farm::Spec;
 farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth);
 
 class FarmTest : public testing::Test {

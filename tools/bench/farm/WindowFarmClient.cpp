@@ -4,6 +4,14 @@
 
 namespace farm {
 
+WindowSpec Spec(const std::string& className, const std::string& title, ShowState state) {
+  WindowSpec spec;
+  spec.className = className;
+  spec.title = title;
+  spec.state = state;
+  return spec;
+}
+
 WindowFarm::WindowFarm()
     : process_("WindowFarm.exe", protocol::kControlClass, protocol::kQuit) {}
 

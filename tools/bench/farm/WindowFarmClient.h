@@ -30,6 +30,10 @@ struct WindowSpec {
   int documentViewDepth = 0;
 };
 
+// A window of `className` with `title` in `state`, the rest as above.
+WindowSpec Spec(const std::string& className, const std::string& title,
+                ShowState state = ShowState::kNormal);
+
 class WindowFarm {
  public:
   // Starts WindowFarm.exe from this program's folder and waits until it
