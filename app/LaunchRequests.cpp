@@ -1,6 +1,6 @@
 #include "app/LaunchRequests.h"
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "settings/SettingsRecord.h"
 
 int PouchSurfaceForMessage(uintptr_t wParam, const SettingsRecord& settings) {

@@ -3,7 +3,7 @@
 #include <objbase.h>
 
 #include "app/AppState.h"
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "app/StowpouchDlg.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"

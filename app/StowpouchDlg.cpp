@@ -213,7 +213,7 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       static_cast<int>(wParam) == TheMenuHotKey().Id()) {
     OnMenuHotKey();
   } else if (message == WM_HOTKEY) {
-    RunHotKeyItem(static_cast<int32_t>(wParam));
+    RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
   } else if (message == StowpouchMessage() && message != 0) {
     OnStowpouchMessage(wParam, lParam);
   } else if (message == SystemHotKeyMessage() && message != 0) {

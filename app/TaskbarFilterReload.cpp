@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/AppState.h"
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "shellext/TaskbarTabControl.h"
 
 namespace {

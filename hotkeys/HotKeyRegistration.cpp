@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "framework/Handles.h"
 #include "hotkeys/HotKeyRules.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "hotkeys/HotKeyList.h"
-#include "menu/FunctionCommandTable.h"
+#include "common/FunctionCommandTable.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "framework/Handles.h"
 #include "hotkeys/HotKeyList.h"
 

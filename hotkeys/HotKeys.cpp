@@ -5,12 +5,11 @@
 
 #include <utility>
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeyRules.h"
 #include "hotkeys/HotKeyStore.h"
-#include "menu/FunctionCommands.h"
 
 namespace {
 
@@ -66,7 +65,7 @@ bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
   return false;
 }
 
-void RunHotKeyItem(int32_t id) {
+void RunHotKeyItem(int32_t id, FunctionCommandRunner runFunctionCommand) {
   const int position = FindHotKeyItemById(id);
   if (position < 0) return;
   // A copy: a function command runs loops of its own, in which a dialog may
@@ -82,7 +81,7 @@ void RunHotKeyItem(int32_t id) {
                     item.m_strStartIn.c_str(), show);
       break;
     case HOTKEY_FUNCTION:
-      ExecuteFunctionCommand(item.m_nFunction);
+      runFunctionCommand(item.m_nFunction);
       break;
     default:
       break;

@@ -22,6 +22,11 @@ void SetDefaultHotKeys();
 bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
                              const std::string& command);
 
-// Carries out the shortcut registered under `id`; an unknown id does
-// nothing.
-void RunHotKeyItem(int32_t id);
+// Carries out a function command by its index in the function-command
+// table; the program's one lives with the pouch menu, above this layer.
+using FunctionCommandRunner = void (*)(int index);
+
+// Carries out the shortcut registered under `id`: folders and files through
+// the shell, function commands through `runFunctionCommand`. An unknown id
+// does nothing.
+void RunHotKeyItem(int32_t id, FunctionCommandRunner runFunctionCommand);

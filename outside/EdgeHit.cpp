@@ -1,6 +1,6 @@
 #include "outside/EdgeHit.h"
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 
 namespace outside {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "shellext/FilterClassList.h"
 #include "shellext/TaskbarTabControl.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "framework/Handles.h"
 #include "windows/TileLayout.h"
 #include "windows/WindowCommands.h"

@@ -49,3 +49,13 @@ void OpenWebBrowser() {
     return;
   WinExec(command.c_str(), SW_SHOWNORMAL);
 }
+
+namespace {
+std::string& DesktopPath() {
+  static std::string path;
+  return path;
+}
+}  // namespace
+
+const std::string& DesktopFolderPath() { return DesktopPath(); }
+void SetDesktopFolderPath(const std::string& path) { DesktopPath() = path; }

@@ -14,3 +14,8 @@ int OpenSpecialFolder(int csidl);
 // Opens the Internet folder, or failing that runs the program registered to
 // open ".htm" files.
 void OpenWebBrowser();
+
+// The user's desktop folder, read once at start-up; empty when it could not
+// be read.
+const std::string& DesktopFolderPath();
+void SetDesktopFolderPath(const std::string& path);

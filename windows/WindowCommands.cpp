@@ -1,6 +1,6 @@
 #include "windows/WindowCommands.h"
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "windows/TileLayout.h"
 
 void ShowWindowSafely(HWND window, int command) {

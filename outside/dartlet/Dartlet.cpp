@@ -7,7 +7,7 @@
 #endif
 #include <windows.h>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const HWND stowpouch = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "outside/HookThread.h"
 #include "outside/KeyChord.h"
 

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <cstring>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "outside/EdgeHit.h"
 #include "outside/HookThread.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "settings/SettingsRecord.h"
 #include "tests/SendKeys.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "Harness.h"
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 
 namespace e2e {
 namespace {

@@ -2,7 +2,7 @@
 // helpers.
 
 #include "Harness.h"
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "resources/resource.h"
 
 namespace e2e {

@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "framework/Registry.h"
 #include "settings/SettingsRecord.h"
 #include "shellext/GraftlingIds.h"

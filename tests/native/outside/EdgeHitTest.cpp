@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "app/AppState.h"
+#include "framework/AppWindow.h"
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 

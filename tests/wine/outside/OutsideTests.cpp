@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "outside/keysnare/Keysnare.h"
 #include "outside/sprigload/Sprigload.h"
 

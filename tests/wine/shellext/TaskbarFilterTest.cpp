@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ShellTest.h"
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "shellext/GraftlingIds.h"
 
 namespace shellext_test {

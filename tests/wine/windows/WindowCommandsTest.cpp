@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "FarmWindows.h"
-#include "menu/FunctionCommandTable.h"
+#include "common/FunctionCommandTable.h"
 #include "menu/FunctionCommands.h"
 #include "windows/WindowCommands.h"
 #include "windows/WindowToggles.h"

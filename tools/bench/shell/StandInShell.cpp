@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SharedNames.h"
+#include "common/SharedNames.h"
 #include "framework/Handles.h"
 #include "shellext/TaskbarTabControl.h"
 #include "tools/bench/helper/HelperLoop.h"

@@ -1,4 +1,4 @@
-#include "menu/FunctionCommandTable.h"
+#include "common/FunctionCommandTable.h"
 
 #include <cstring>
 

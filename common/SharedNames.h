@@ -1,8 +1,10 @@
 #pragma once
-// Names every party of the system agrees on: the main window's class and the
-// two registered messages. Each party gets a message's identifier from its
-// name with RegisterWindowMessage; identifiers are never exchanged.
+// Names every party of the system agrees on: the program's name, the main
+// window's class and the two registered messages. Each party gets a
+// message's identifier from its name with RegisterWindowMessage; identifiers
+// are never exchanged.
 
+#define STOWPOUCH_PROGRAM_NAME "Stowpouch"
 #define STOWPOUCH_WINDOW_CLASS "StowpouchClass"
 #define STOWPOUCH_MESSAGE_NAME "StowpouchMsg"
 #define SYSTEM_HOTKEY_MESSAGE_NAME "SystemHotKeyMsg"
