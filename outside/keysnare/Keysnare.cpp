@@ -1,3 +1,5 @@
+// This file builds the library: its header exports what it declares.
+#define KEYSNARE_BUILDING
 #include "outside/keysnare/Keysnare.h"
 
 #include <atomic>

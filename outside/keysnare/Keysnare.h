@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #ifdef KEYSNARE_BUILDING
-#define KEYSNARE_API
+#define KEYSNARE_API __declspec(dllexport)
 #else
 #define KEYSNARE_API __declspec(dllimport)
 #endif

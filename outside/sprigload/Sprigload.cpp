@@ -1,3 +1,5 @@
+// This file builds the library: its header exports what it declares.
+#define SPRIGLOAD_BUILDING
 #include "outside/sprigload/Sprigload.h"
 
 #include <atomic>

@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #ifdef SPRIGLOAD_BUILDING
-#define SPRIGLOAD_API
+#define SPRIGLOAD_API __declspec(dllexport)
 #else
 #define SPRIGLOAD_API __declspec(dllimport)
 #endif
