@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native unit tests (with ASan
-# and UBSan), the fuzz targets for a bounded time (when clang is there),
+# Builds everything and runs every test: the include layering check, a
+# clang syntax pass over every product source, the native unit tests (with
+# ASan and UBSan), the fuzz targets for a bounded time (when clang is there),
 # the i686 build (compiled, not run: this machine cannot run
 # 32-bit Windows programs under Wine), and the x86_64 build's Windows-side
 # and end-to-end tests under Wine on a private Xvfb.
@@ -10,6 +11,10 @@ cd "$root"
 . tools/deps.sh
 ensure_packages
 jobs=$(nproc)
+
+echo "== layering and a second compiler"
+tools/check-layers.sh
+tools/check-clang.sh
 
 echo "== native unit tests"
 cmake --preset native >/dev/null
