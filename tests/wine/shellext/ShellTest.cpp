@@ -50,8 +50,6 @@ void ShellTest::SetUp() {
   // The stand-in's taskbar, not the one of Wine's desktop, is the one found.
   ASSERT_NE(shell_.TabControl(), nullptr);
   ASSERT_EQ(FindTaskbarTabControl(), shell_.TabControl());
-  marker_ = Make(Spec("FarmApp", "Settle marker", farm::ShowState::kHidden));
-  ASSERT_NE(marker_, nullptr);
 }
 
 bool ShellTest::Load() const {
@@ -62,13 +60,6 @@ HWND ShellTest::Make(const farm::WindowSpec& spec) {
   const HWND window = farm_.Create(spec);
   EXPECT_NE(window, nullptr) << spec.className << " \"" << spec.title << "\"";
   return window;
-}
-
-bool ShellTest::Settle() {
-  ShowWindow(marker_, SW_SHOWNA);
-  const bool shown = WaitUntil([&] { return shell_.HasItem(marker_); });
-  ShowWindow(marker_, SW_HIDE);
-  return shown && WaitUntil([&] { return !shell_.HasItem(marker_); });
 }
 
 void ShellTest::HideAndShow(HWND window) const {

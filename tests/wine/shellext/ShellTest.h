@@ -58,10 +58,6 @@ class ShellTest : public testing::Test {
   bool Load() const;
 
   HWND Make(const farm::WindowSpec& spec);
-  // Returns once the stand-in has handled every window shown or hidden
-  // before the call: a window of an unfiltered class shown after them has
-  // its item, and is hidden again.
-  bool Settle();
   void HideAndShow(HWND window) const;
 
   // The settings key holds exactly these numbers and, when given, this
@@ -75,7 +71,6 @@ class ShellTest : public testing::Test {
 
  private:
   static std::unique_ptr<standin::ServerRegistration> registration_;
-  HWND marker_ = nullptr;
 };
 
 }  // namespace shellext_test
