@@ -4,6 +4,7 @@
 // shell's process, so no failure may leave it.
 #include <windows.h>
 #include <objbase.h>
+#include <olectl.h>
 
 #include "shellext/FilterClassList.h"
 #include "shellext/GraftlingModule.h"
@@ -53,12 +54,6 @@ STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* object) {
 // library then would leave the taskbar calling into nothing.
 STDAPI DllCanUnloadNow() { return g_active || TaskbarFilterInChain() ? S_FALSE : S_OK; }
 
-STDAPI DllRegisterServer() {
-  RegisterGraftling();
-  return S_OK;
-}
+STDAPI DllRegisterServer() { return RegisterGraftling() ? S_OK : SELFREG_E_CLASS; }
 
-STDAPI DllUnregisterServer() {
-  UnregisterGraftling();
-  return S_OK;
-}
+STDAPI DllUnregisterServer() { return UnregisterGraftling() ? S_OK : SELFREG_E_CLASS; }

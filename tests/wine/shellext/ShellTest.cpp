@@ -33,6 +33,12 @@ HRESULT GraftlingLibrary::RequestClassObject(void** object) const {
   return getClassObject_(CLSID_Graftling, IID_IClassFactory, object ? object : &ignored);
 }
 
+HRESULT GraftlingLibrary::Call(const char* function) const {
+  const auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void*>(GetProcAddress(module_, function)));
+  return entry ? entry() : E_NOTIMPL;
+}
+
 // ---- a stand-in shell with Graftling registered ------------------------------------
 
 std::unique_ptr<standin::ServerRegistration> ShellTest::registration_;

@@ -40,8 +40,12 @@ class GraftlingLibrary {
   // One load request's class-object call, with ids that do not matter.
   HRESULT RequestClassObject(void** object = nullptr) const;
   HRESULT CanUnloadNow() const { return canUnloadNow_(); }
+  HRESULT RegisterServer() const { return Call("DllRegisterServer"); }
+  HRESULT UnregisterServer() const { return Call("DllUnregisterServer"); }
 
  private:
+  HRESULT Call(const char* function) const;
+
   HMODULE module_ = nullptr;
   HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
   HRESULT(STDAPICALLTYPE* canUnloadNow_)() = nullptr;
