@@ -51,8 +51,12 @@ STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* object) {
 
 // Our procedure may stay in the tab control's chain after the filter is
 // switched off (someone subclassed the control after us); unloading the
-// library then would leave the taskbar calling into nothing.
-STDAPI DllCanUnloadNow() { return g_active || TaskbarFilterInChain() ? S_FALSE : S_OK; }
+// library then would leave the taskbar calling into nothing. Nor may it go
+// while a call is inside our procedure: the filter may be switched off from
+// within one, which must still return through our code.
+STDAPI DllCanUnloadNow() {
+  return g_active || TaskbarFilterInChain() || TaskbarFilterBusy() ? S_FALSE : S_OK;
+}
 
 STDAPI DllRegisterServer() { return RegisterGraftling() ? S_OK : SELFREG_E_CLASS; }
 
