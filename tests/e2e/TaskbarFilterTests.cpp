@@ -33,7 +33,10 @@ class TaskbarFilterTest : public StowpouchTest {
   }
 
   standin::ServerRegistration registration_;
-  standin::StandInShell shell_;
+  // Reading reports only when synced, the stand-in sees every rebuilt window
+  // visible again: only what happened to it can take its button through the
+  // filter.
+  standin::StandInShell shell_{standin::protocol::kLateOption};
   farm::WindowFarm farm_;
   HWND folder = nullptr, app = nullptr;
 };

@@ -32,6 +32,9 @@ constexpr char kNoRebarOption[] = "--no-rebar";  // the task switcher sits in th
 // desktop a trip to the window server under Wine. Items then come and go
 // only by request.
 constexpr char kBareOption[] = "--bare";
+// Reports are read only on kSync, as by a shell too busy to read them when
+// they come: by then each window is as the last report left it.
+constexpr char kLateOption[] = "--late";
 
 enum Request : ULONG_PTR {
   kQuit = 0x53490001,            // answers 1

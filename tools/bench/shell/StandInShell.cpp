@@ -20,6 +20,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/SharedNames.h"
@@ -211,20 +212,38 @@ void OnWindowChanged(HWND window, LPARAM event) {
 
 HWND g_sink = nullptr;
 
+// With the late option, reports wait here, in order, until a sync.
+struct Report {
+  HWND window;
+  LPARAM event;
+};
+std::vector<Report> g_heldReports;
+bool g_late = false;
+
+void OnReport(HWND window, LPARAM event) {
+  if (g_late)
+    g_heldReports.push_back({window, event});
+  else
+    OnWindowChanged(window, event);
+}
+
 // Reports are posted, and a thread takes posted messages only after the
 // sent ones, requests among them: every report posted before a request is
-// still queued, or handled, when the request comes. Handled here in order.
-LRESULT HandleQueuedReports() {
+// still queued, held or handled when the request comes.
+LRESULT HandleReportsSoFar() {
   MSG message;
   while (g_sink && PeekMessageA(&message, g_sink, protocol::kWindowChanged,
                                 protocol::kWindowChanged, PM_REMOVE))
-    OnWindowChanged(reinterpret_cast<HWND>(message.wParam), message.lParam);
+    OnReport(reinterpret_cast<HWND>(message.wParam), message.lParam);
+  const std::vector<Report> held = std::move(g_heldReports);
+  g_heldReports.clear();
+  for (const Report& report : held) OnWindowChanged(report.window, report.event);
   return 1;
 }
 
 LRESULT CALLBACK HookSinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == protocol::kWindowChanged) {
-    OnWindowChanged(reinterpret_cast<HWND>(wParam), lParam);
+    OnReport(reinterpret_cast<HWND>(wParam), lParam);
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -382,7 +401,7 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
     case protocol::kModuleLoaded:
       return ModuleLoaded(request);
     case protocol::kSync:
-      return HandleQueuedReports();
+      return HandleReportsSoFar();
     case protocol::kFilterInFront:
       return FilterInFront();
     case protocol::kHang:
@@ -431,6 +450,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   const UniqueWindow tray(CreateTaskbar(instance, !HasOption(commandLine, protocol::kNoRebarOption)));
   if (!tray) return 1;
   const bool bare = HasOption(commandLine, protocol::kBareOption);
+  g_late = HasOption(commandLine, protocol::kLateOption);
   if (!bare && !StartCounting()) return 1;
 
   std::optional<WindowWatch> watch;
