@@ -145,6 +145,8 @@ TEST_F(TaskbarFilterTest, EveryLoadRequestSwitchesTheFilterAndOffLetsTheLibraryG
   ASSERT_TRUE(Load());
   EXPECT_TRUE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND first = Make(Spec("CabinetWClass", "First folder"));
+  // Its item is decided before the filter goes off.
+  ASSERT_TRUE(shell_.Sync());
 
   ASSERT_TRUE(Load());
   // Off: the shell asked DllCanUnloadNow and let the library go.
