@@ -210,6 +210,7 @@ void OnWindowChanged(HWND window, LPARAM event) {
     AddButton(window);
 }
 
+// The window the hook reports to, while the watch runs.
 HWND g_sink = nullptr;
 
 // With the late option, reports wait here, in order, until a sync.
