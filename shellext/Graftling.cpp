@@ -4,6 +4,7 @@
 // shell's process, so no failure may leave it.
 #include <windows.h>
 #include <objbase.h>
+#include <olectl.h>
 
 #include "shellext/FilterClassList.h"
 #include "shellext/GraftlingModule.h"
@@ -50,15 +51,13 @@ STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* object) {
 
 // Our procedure may stay in the tab control's chain after the filter is
 // switched off (someone subclassed the control after us); unloading the
-// library then would leave the taskbar calling into nothing.
-STDAPI DllCanUnloadNow() { return g_active || TaskbarFilterInChain() ? S_FALSE : S_OK; }
-
-STDAPI DllRegisterServer() {
-  RegisterGraftling();
-  return S_OK;
+// library then would leave the taskbar calling into nothing. Nor may it go
+// while a call is inside our procedure: the filter may be switched off from
+// within one, which must still return through our code.
+STDAPI DllCanUnloadNow() {
+  return g_active || TaskbarFilterInChain() || TaskbarFilterBusy() ? S_FALSE : S_OK;
 }
 
-STDAPI DllUnregisterServer() {
-  UnregisterGraftling();
-  return S_OK;
-}
+STDAPI DllRegisterServer() { return RegisterGraftling() ? S_OK : SELFREG_E_CLASS; }
+
+STDAPI DllUnregisterServer() { return UnregisterGraftling() ? S_OK : SELFREG_E_CLASS; }

@@ -28,21 +28,26 @@ std::string ModulePath() {
 
 }  // namespace
 
-void RegisterGraftling() {
+bool RegisterGraftling() {
+  bool written = false;
   {
     const RegistryKey classKey = RegistryKey::Create(HKEY_CLASSES_ROOT, ClassKeyPath().c_str());
-    if (classKey.IsOpen()) classKey.SetText(nullptr, kFriendlyName);
+    written = classKey.IsOpen() && classKey.SetText(nullptr, kFriendlyName);
   }
   const RegistryKey serverKey = RegistryKey::Create(HKEY_CLASSES_ROOT, ServerKeyPath().c_str());
-  if (!serverKey.IsOpen()) return;
+  if (!serverKey.IsOpen()) return false;
+  // A server entry without its file would name no library at all.
   const std::string path = ModulePath();
-  if (!path.empty()) serverKey.SetText(nullptr, path);
-  serverKey.SetText(kThreadingModelValue, kThreadingModel);
+  written = !path.empty() && serverKey.SetText(nullptr, path) && written;
+  return serverKey.SetText(kThreadingModelValue, kThreadingModel) && written;
 }
 
-void UnregisterGraftling() {
-  const RegistryKey root = RegistryKey::Create(HKEY_CLASSES_ROOT, "");
-  if (!root.IsOpen()) return;
-  RegDeleteKeyA(root.Get(), ServerKeyPath().c_str());
-  RegDeleteKeyA(root.Get(), ClassKeyPath().c_str());
+bool UnregisterGraftling() {
+  // A key that is already gone counts as removed: unregistering twice is fine.
+  const auto removed = [](const std::string& path) {
+    const LONG status = RegDeleteKeyA(HKEY_CLASSES_ROOT, path.c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+  };
+  const bool server = removed(ServerKeyPath());
+  return removed(ClassKeyPath()) && server;
 }

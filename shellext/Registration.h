@@ -1,7 +1,9 @@
 #pragma once
 // The COM registration of Graftling's class under HKEY_CLASSES_ROOT: the
 // friendly name, the module path and the "Apartment" threading model.
-// Failures are silent; whatever could be written stays.
+// Each step is tried even after one failed; whatever could be written
+// stays. Both return false when a key or value of the class could not be
+// written or removed.
 
-void RegisterGraftling();
-void UnregisterGraftling();
+bool RegisterGraftling();
+bool UnregisterGraftling();

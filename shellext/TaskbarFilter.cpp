@@ -24,6 +24,18 @@ struct Subclass {
 Subclass g_subclass;
 UINT g_reloadMessage = 0;
 
+// Calls inside TaskbarFilterProc, on any thread: each must be able to return
+// through our code, even after the filter left the chain.
+volatile LONG g_callsInFlight = 0;
+
+class CallInFlight {
+ public:
+  CallInFlight() { InterlockedIncrement(&g_callsInFlight); }
+  ~CallInFlight() { InterlockedDecrement(&g_callsInFlight); }
+  CallInFlight(const CallInFlight&) = delete;
+  CallInFlight& operator=(const CallInFlight&) = delete;
+};
+
 LONG_PTR GetProcedure(HWND window, bool unicode) {
   return unicode ? GetWindowLongPtrW(window, GWLP_WNDPROC)
                  : GetWindowLongPtrA(window, GWLP_WNDPROC);
@@ -129,7 +141,10 @@ void SetTaskbarFilter(int install) {
 
 bool TaskbarFilterInChain() { return g_subclass.installed; }
 
+bool TaskbarFilterBusy() { return InterlockedCompareExchange(&g_callsInFlight, 0, 0) != 0; }
+
 LRESULT CALLBACK TaskbarFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const CallInFlight call;
   if (g_subclass.filtering) {
     if (message == g_reloadMessage && g_reloadMessage != 0 && wParam == kMsgReloadFilter) {
       ReloadFilterClassList();

@@ -17,4 +17,8 @@ void SetTaskbarFilter(int install);
 // library must stay loaded.
 bool TaskbarFilterInChain();
 
+// Whether a call is inside TaskbarFilterProc, which must return through the
+// library, even after the filter left the chain.
+bool TaskbarFilterBusy();
+
 LRESULT CALLBACK TaskbarFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

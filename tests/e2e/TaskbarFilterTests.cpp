@@ -21,15 +21,22 @@ class TaskbarFilterTest : public StowpouchTest {
     folder = farm_.Create(farm::Spec("CabinetWClass", "Folder"));
     app = farm_.Create(farm::Spec("FarmApp", "Application"));
     ASSERT_TRUE(folder && app);
-    ASSERT_TRUE(WaitUntil([&] { return shell_.HasItem(folder) && shell_.HasItem(app); }));
+    ASSERT_TRUE(shell_.Sync());
+    ASSERT_TRUE(shell_.HasItem(folder) && shell_.HasItem(app));
   }
 
-  bool ServeLoadRequest() const {
-    return shell_.ServeLoadRequest(CLSID_Graftling) == CLASS_E_CLASSNOTAVAILABLE;
+  // One load request as the shell serves it; true when it reached Graftling
+  // and the filter is then in front of the tab control (`on`) or out of it.
+  bool ServeLoadRequest(bool on) const {
+    return shell_.ServeLoadRequest(CLSID_Graftling) == CLASS_E_CLASSNOTAVAILABLE &&
+           shell_.FilterInFront() == on;
   }
 
   standin::ServerRegistration registration_;
-  standin::StandInShell shell_;
+  // Reading reports only when synced, the stand-in sees every rebuilt window
+  // visible again: only what happened to it can take its button through the
+  // filter.
+  standin::StandInShell shell_{standin::protocol::kLateOption};
   farm::WindowFarm farm_;
   HWND folder = nullptr, app = nullptr;
 };
@@ -38,29 +45,35 @@ TEST_F(TaskbarFilterTest, FoldersLeaveTheTaskbarWhileStowpouchRunsAndComeBackWhe
   // The filter goes in while folders are still off, so only Stowpouch's
   // reload request can make it take them.
   ResetSettings({{"Folder", 0}});
-  ASSERT_TRUE(ServeLoadRequest());
+  ASSERT_TRUE(ServeLoadRequest(true));
   ResetSettings({{"Folder", 1}, {"QueryQuit", 1}});
   {
+    // Its start has rebuilt every button by the time it is ready.
     Stowpouch stowpouch;
     ASSERT_TRUE(stowpouch.Ready());
-    EXPECT_TRUE(WaitUntil([&] { return !shell_.HasItem(folder); }));
+    ASSERT_TRUE(shell_.Sync());
+    EXPECT_FALSE(shell_.HasItem(folder));
     EXPECT_TRUE(shell_.HasItem(app));
     // Shown again later, the folder still gets no item.
     ShowWindow(folder, SW_HIDE);
     ShowWindow(folder, SW_SHOWNA);
     ShowWindow(app, SW_HIDE);
     ShowWindow(app, SW_SHOWNA);
-    EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(app); }));
+    ASSERT_TRUE(shell_.Sync());
+    EXPECT_TRUE(shell_.HasItem(app));
     EXPECT_FALSE(shell_.HasItem(folder));
 
     // The second load request switches the filter off; the buttons follow
     // when Stowpouch rebuilds them on its way out.
-    ASSERT_TRUE(ServeLoadRequest());
+    ASSERT_TRUE(ServeLoadRequest(false));
+    ASSERT_TRUE(shell_.Sync());
     EXPECT_FALSE(shell_.HasItem(folder));
     PostMessageA(stowpouch.Window(), WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(stowpouch.process().WaitForExit());
   }
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(folder) && shell_.HasItem(app); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(folder));
+  EXPECT_TRUE(shell_.HasItem(app));
   EXPECT_FALSE(shell_.ModuleLoaded("Graftling.dll"));
 }
 

@@ -1,12 +1,17 @@
 // Graftling.dll loaded into the test itself: what the shell's loader sees of
 // it, and the load toggle that its class-object call drives.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cctype>
 #include <string>
 #include <vector>
 
 #include "ShellTest.h"
+#include "framework/Handles.h"
 #include "shellext/GraftlingIds.h"
+#include "shellext/TaskbarTabControl.h"
 
 namespace shellext_test {
 namespace {
@@ -100,6 +105,60 @@ TEST(GraftlingModule, TwoRequestsLeaveTheFilterOffAndThreeLeaveItOn) {
     EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
     EXPECT_EQ(library.CanUnloadNow(), canUnload);
   }
+}
+
+// ---- a call inside the filter -----------------------------------------------------
+
+// The test's procedure sits behind the filter in the tab control's chain; a
+// message that the filter passes on to it switches the filter off from
+// inside and asks whether the library may go.
+constexpr UINT kSwitchOffFromInside = WM_APP + 7;
+const GraftlingLibrary* g_library = nullptr;
+WNDPROC g_tabProcedure = nullptr;
+HRESULT g_answerFromInside = E_FAIL;
+
+LRESULT CALLBACK BehindFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kSwitchOffFromInside)
+    return CallWindowProcW(g_tabProcedure, window, message, wParam, lParam);
+  g_library->RequestClassObject();
+  g_answerFromInside = g_library->CanUnloadNow();
+  // 1 when the filter really left the chain.
+  return GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&BehindFilterProc);
+}
+
+// The taskbar's chain in the test's own process, topmost so that it is found
+// before the desktop's.
+HWND MakeTaskbarWindow(const char* className, HWND parent) {
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = className;
+  RegisterClassA(&windowClass);  // a repeated test finds it registered
+  return CreateWindowExA(parent ? 0 : WS_EX_TOPMOST | WS_EX_TOOLWINDOW, className, "",
+                         parent ? WS_CHILD : WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+                         windowClass.hInstance, nullptr);
+}
+
+TEST(GraftlingModule, TheLibraryStaysWhileACallIsInsideTheFilter) {
+  const GraftlingLibrary library;
+  ASSERT_TRUE(library.Loaded());
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&controls));
+  const UniqueWindow tray(MakeTaskbarWindow(kTrayWindowClass, nullptr));
+  const HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 0, 0,
+                                   MakeTaskbarWindow(kTaskSwitchClass, tray.Get()), nullptr,
+                                   nullptr, nullptr);
+  ASSERT_NE(tab, nullptr);
+  ASSERT_EQ(FindTaskbarTabControl(), tab);
+  g_library = &library;
+  g_tabProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(tab, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BehindFilterProc)));
+
+  ASSERT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
+  ASSERT_NE(GetWindowLongPtrW(tab, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&BehindFilterProc));
+  EXPECT_EQ(SendMessageW(tab, kSwitchOffFromInside, 0, 0), 1);
+  EXPECT_EQ(g_answerFromInside, S_FALSE);
+  EXPECT_EQ(library.CanUnloadNow(), S_OK);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Graftling's COM registration through the platform's own regsvr32.
+#include <olectl.h>
+
 #include <string>
 
 #include "ShellTest.h"
@@ -81,6 +83,41 @@ TEST(Registration, TwiceGivesOneSetOfEntriesAndUnregisteringTwiceSucceeds) {
     EXPECT_FALSE(KeyExists(kServerKey));
     EXPECT_FALSE(KeyExists(kClassKey));
   }
+}
+
+bool MakeKey(const std::string& path, DWORD options) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, options, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+// Takes away what the test put in the way, so that later registrations work.
+struct KeysRemoved {
+  std::string extra;
+  ~KeysRemoved() {
+    for (const std::string& path : {extra, kServerKey, kClassKey})
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, path.c_str());
+  }
+};
+
+TEST(Registration, AClassKeyThatCannotBeWrittenOrRemovedFailsTheCall) {
+  const GraftlingLibrary library;
+  ASSERT_TRUE(library.Loaded());
+  const KeysRemoved cleanup{kClassKey + "\\Other"};
+  ASSERT_EQ(library.UnregisterServer(), S_OK);
+  // A volatile class key can hold only volatile keys.
+  ASSERT_TRUE(MakeKey(kClassKey, REG_OPTION_VOLATILE));
+  EXPECT_EQ(library.RegisterServer(), SELFREG_E_CLASS);
+  ASSERT_EQ(library.UnregisterServer(), S_OK);
+
+  // Someone else's key inside the class key keeps it from being removed.
+  ASSERT_EQ(library.RegisterServer(), S_OK);
+  ASSERT_TRUE(MakeKey(cleanup.extra, REG_OPTION_NON_VOLATILE));
+  EXPECT_EQ(library.UnregisterServer(), SELFREG_E_CLASS);
+  EXPECT_TRUE(KeyExists(kClassKey));
 }
 
 // Without registration a load request reaches nothing, and the shell's

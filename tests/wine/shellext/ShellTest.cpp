@@ -33,6 +33,12 @@ HRESULT GraftlingLibrary::RequestClassObject(void** object) const {
   return getClassObject_(CLSID_Graftling, IID_IClassFactory, object ? object : &ignored);
 }
 
+HRESULT GraftlingLibrary::Call(const char* function) const {
+  const auto entry = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+      reinterpret_cast<void*>(GetProcAddress(module_, function)));
+  return entry ? entry() : E_NOTIMPL;
+}
+
 // ---- a stand-in shell with Graftling registered ------------------------------------
 
 std::unique_ptr<standin::ServerRegistration> ShellTest::registration_;
@@ -50,8 +56,6 @@ void ShellTest::SetUp() {
   // The stand-in's taskbar, not the one of Wine's desktop, is the one found.
   ASSERT_NE(shell_.TabControl(), nullptr);
   ASSERT_EQ(FindTaskbarTabControl(), shell_.TabControl());
-  marker_ = Make(Spec("FarmApp", "Settle marker", farm::ShowState::kHidden));
-  ASSERT_NE(marker_, nullptr);
 }
 
 bool ShellTest::Load() const {
@@ -62,13 +66,6 @@ HWND ShellTest::Make(const farm::WindowSpec& spec) {
   const HWND window = farm_.Create(spec);
   EXPECT_NE(window, nullptr) << spec.className << " \"" << spec.title << "\"";
   return window;
-}
-
-bool ShellTest::Settle() {
-  ShowWindow(marker_, SW_SHOWNA);
-  const bool shown = WaitUntil([&] { return shell_.HasItem(marker_); });
-  ShowWindow(marker_, SW_HIDE);
-  return shown && WaitUntil([&] { return !shell_.HasItem(marker_); });
 }
 
 void ShellTest::HideAndShow(HWND window) const {

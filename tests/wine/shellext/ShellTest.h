@@ -40,8 +40,12 @@ class GraftlingLibrary {
   // One load request's class-object call, with ids that do not matter.
   HRESULT RequestClassObject(void** object = nullptr) const;
   HRESULT CanUnloadNow() const { return canUnloadNow_(); }
+  HRESULT RegisterServer() const { return Call("DllRegisterServer"); }
+  HRESULT UnregisterServer() const { return Call("DllUnregisterServer"); }
 
  private:
+  HRESULT Call(const char* function) const;
+
   HMODULE module_ = nullptr;
   HRESULT(STDAPICALLTYPE* getClassObject_)(REFCLSID, REFIID, void**) = nullptr;
   HRESULT(STDAPICALLTYPE* canUnloadNow_)() = nullptr;
@@ -58,10 +62,6 @@ class ShellTest : public testing::Test {
   bool Load() const;
 
   HWND Make(const farm::WindowSpec& spec);
-  // Returns once the stand-in has handled every window shown or hidden
-  // before the call: a window of an unfiltered class shown after them has
-  // its item, and is hidden again.
-  bool Settle();
   void HideAndShow(HWND window) const;
 
   // The settings key holds exactly these numbers and, when given, this
@@ -75,7 +75,6 @@ class ShellTest : public testing::Test {
 
  private:
   static std::unique_ptr<standin::ServerRegistration> registration_;
-  HWND marker_ = nullptr;
 };
 
 }  // namespace shellext_test

@@ -45,7 +45,7 @@ TEST_P(FilterCaseTest, PouchWindowsGetNoItemOthersKeepTheirs) {
       {kUser, Make(Spec("FarmNotepad", "User application"))},
       {kApp, Make(Spec("FarmApp", "Application"))},
   };
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   for (const auto& [kind, window] : windows)
     EXPECT_EQ(shell_.HasItem(window), GetParam().keepItem.count(kind) == 1)
         << windows_test::Titles({window}).front();
@@ -105,18 +105,20 @@ TEST_F(TaskbarFilterTest, OnlyCode102ReloadsAndOnlyLaterButtonsFollow) {
   SendStowpouchMessage(kMsgLaunchShortcut);
   EXPECT_EQ(shell_.StowpouchMessagesSeen(kMsgLaunchShortcut), 1);
   const HWND secondExplorer = Make(Spec("ExploreWClass", "Second explorer"));
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   EXPECT_FALSE(shell_.HasItem(secondExplorer));
 
   EXPECT_EQ(SendStowpouchMessage(kMsgReloadFilter), kMsgReloadAnswer);
   EXPECT_EQ(shell_.StowpouchMessagesSeen(kMsgReloadFilter), 0);
   // A button the taskbar already decided on stays as it is...
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   EXPECT_FALSE(shell_.HasItem(explorer));
   // ...until the window is hidden and shown again; new windows follow at once.
   HideAndShow(explorer);
   const HWND thirdExplorer = Make(Spec("ExploreWClass", "Third explorer"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(explorer) && shell_.HasItem(thirdExplorer); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(explorer));
+  EXPECT_TRUE(shell_.HasItem(thirdExplorer));
 }
 
 TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorking) {
@@ -131,7 +133,8 @@ TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorking) {
   }
   const HWND folder = Make(Spec("CabinetWClass", "Folder"));
   const HWND app = Make(Spec("FarmApp", "Application"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(app); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(app));
   EXPECT_FALSE(shell_.HasItem(folder));
 }
 
@@ -142,18 +145,21 @@ TEST_F(TaskbarFilterTest, EveryLoadRequestSwitchesTheFilterAndOffLetsTheLibraryG
   ASSERT_TRUE(Load());
   EXPECT_TRUE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND first = Make(Spec("CabinetWClass", "First folder"));
+  // Its item is decided before the filter goes off.
+  ASSERT_TRUE(shell_.Sync());
 
   ASSERT_TRUE(Load());
   // Off: the shell asked DllCanUnloadNow and let the library go.
   EXPECT_FALSE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND second = Make(Spec("CabinetWClass", "Second folder"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(second); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(second));
   EXPECT_FALSE(shell_.HasItem(first));
 
   ASSERT_TRUE(Load());
   EXPECT_TRUE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND third = Make(Spec("CabinetWClass", "Third folder"));
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   EXPECT_FALSE(shell_.HasItem(third));
   EXPECT_TRUE(shell_.HasItem(second));
 }
@@ -169,12 +175,13 @@ TEST_F(TaskbarFilterTest, AProcedurePutInFrontOfTheFilterIsNeverCutOff) {
   ASSERT_TRUE(Load());
   EXPECT_TRUE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND passed = Make(Spec("CabinetWClass", "Passed folder"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(passed); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(passed));
 
   // Still in the chain, so the next request filters again.
   ASSERT_TRUE(Load());
   const HWND filtered = Make(Spec("CabinetWClass", "Filtered folder"));
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   EXPECT_FALSE(shell_.HasItem(filtered));
 
   // Once the other procedure has gone, switching off takes ours out too.
@@ -182,7 +189,8 @@ TEST_F(TaskbarFilterTest, AProcedurePutInFrontOfTheFilterIsNeverCutOff) {
   ASSERT_TRUE(Load());
   EXPECT_FALSE(shell_.ModuleLoaded("Graftling.dll"));
   const HWND last = Make(Spec("CabinetWClass", "Last folder"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(last); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(last));
 }
 
 // As under Wine, where SHLoadInProc creates the class in the caller: the
@@ -194,7 +202,8 @@ TEST_F(TaskbarFilterTest, ATabControlOfAnotherProcessIsLeftAlone) {
   EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(library.CanUnloadNow(), S_FALSE);
   const HWND folder = Make(Spec("CabinetWClass", "Folder"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(folder); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(folder));
   EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(library.CanUnloadNow(), S_OK);
 }
@@ -207,7 +216,7 @@ TEST_F(TaskbarFilterTest, InsertionsWithoutAWindowPassUntouched) {
   const HWND gone = Make(Spec("CabinetWClass", "Closed folder"));
   ASSERT_TRUE(farm_.Destroy(gone));
   const HWND folder = Make(Spec("CabinetWClass", "Folder"));
-  ASSERT_TRUE(Settle());
+  ASSERT_TRUE(shell_.Sync());
   ASSERT_FALSE(shell_.HasItem(folder));
 
   struct Raw {

@@ -39,7 +39,8 @@ TEST_F(ReloadRequestTest, ReloadsTheFilterInTheShell) {
   settings_.SetDword("Explorer", 0);
   EXPECT_TRUE(ReloadTaskbarFilter());
   const HWND explorer = Make(Spec("ExploreWClass", "Explorer"));
-  EXPECT_TRUE(WaitUntil([&] { return shell_.HasItem(explorer); }));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_TRUE(shell_.HasItem(explorer));
 }
 
 TEST_F(ReloadRequestTest, AShellThatDoesNotAnswerCannotHoldStowpouchUp) {

@@ -15,13 +15,15 @@ constexpr char kControlClass[] = "StowpouchStandInShell";
 
 // The window that StandInShellHook.dll tells, from inside whatever process
 // shows, hides or destroys a top-level window, about that window: a posted
-// kWindowChanged with the window as wParam. Wine reports neither through
+// kWindowChanged with the window as wParam and the WindowEvent as lParam,
+// posted in the order the events happen. Wine reports neither through
 // WinEvents nor through shell hook windows, so the stand-in sets a global
 // hook of its own.
 constexpr char kHookSinkClass[] = "StowpouchStandInHookSink";
 constexpr char kHookLibrary[] = "StandInShellHook.dll";
 constexpr char kHookProcedure[] = "StandInShellHookProc";
 constexpr UINT kWindowChanged = WM_APP + 1;
+enum WindowEvent : LPARAM { kShown = 1, kHidden = 2, kDestroyed = 3 };
 
 // Command-line options of the stand-in.
 constexpr char kNoRebarOption[] = "--no-rebar";  // the task switcher sits in the tray window
@@ -30,6 +32,9 @@ constexpr char kNoRebarOption[] = "--no-rebar";  // the task switcher sits in th
 // desktop a trip to the window server under Wine. Items then come and go
 // only by request.
 constexpr char kBareOption[] = "--bare";
+// Reports are read only on kSync, as by a shell too busy to read them when
+// they come: by then each window is as the last report left it.
+constexpr char kLateOption[] = "--late";
 
 enum Request : ULONG_PTR {
   kQuit = 0x53490001,            // answers 1
@@ -47,6 +52,8 @@ enum Request : ULONG_PTR {
   kHang = 0x5349000D,            // std::uint32_t ms; answers 1, then takes no message
   kTimeMessages = 0x5349000E,    // std::uint32_t count; answers ns for that many messages
   kTimeInsertion = 0x5349000F,   // TimingRecord; answers the median ns of one insertion
+  kSync = 0x53490010,            // answers 1 once every window report posted before it is handled
+  kFilterInFront = 0x53490011,   // 1 while Graftling's procedure is the tab control's first
 };
 
 // How a raw insertion's tab item looks.

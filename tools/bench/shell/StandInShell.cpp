@@ -2,9 +2,10 @@
 // meets, which Wine does not have. It owns the taskbar's window chain with a
 // real tab control that holds one item per taskbar button (the item's lParam
 // is the button's window), keeps those items in step with the top-level
-// windows that are shown and hidden, and serves load requests the way the
-// shell serves SHLoadInProc: the class is created from the registry in this
-// process, so Graftling's DllGetClassObject runs here, beside the tab control.
+// windows that are shown, hidden and destroyed, and serves load requests the
+// way the shell serves SHLoadInProc: the class is created from the registry
+// in this process, so Graftling's DllGetClassObject runs here, beside the tab
+// control.
 //
 // Its taskbar window is topmost, so a search for "Shell_TrayWnd" finds it
 // before the taskbar of Wine's own desktop, which has no tab control.
@@ -19,6 +20,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/SharedNames.h"
@@ -156,11 +158,10 @@ int ItemIndexOf(LPARAM param) {
   return -1;
 }
 
-// The shell's rule: a shown top-level window gets a button unless it is a
-// tool window or owned by another, and an application window always does.
-bool WantsButton(HWND window) {
-  if (GetAncestor(window, GA_PARENT) != GetDesktopWindow() || !IsWindowVisible(window))
-    return false;
+// The shell's rule: a top-level window gets a button unless it is a tool
+// window or owned by another, and an application window always does.
+bool TakesButton(HWND window) {
+  if (GetAncestor(window, GA_PARENT) != GetDesktopWindow()) return false;
   const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
   if (exStyle & WS_EX_APPWINDOW) return true;
   if (exStyle & WS_EX_TOOLWINDOW) return false;
@@ -197,20 +198,53 @@ bool OfThisProcess(HWND window) {
   return processId == GetCurrentProcessId();
 }
 
-// Whatever happened to the window, its button follows what it is now; a hide
-// and a show in quick succession arrive as two reports, so the item goes and
-// comes back through the filter, as on the real taskbar.
-void OnWindowChanged(HWND window) {
+// As the taskbar does, each report is acted on as it comes, whatever the
+// window is by now: a hide takes the button away, and the show right after
+// it brings it back through the filter, even when the window has long been
+// visible again.
+void OnWindowChanged(HWND window, LPARAM event) {
   if (window == nullptr || OfThisProcess(window)) return;
-  if (WantsButton(window))
-    AddButton(window);
-  else
+  if (event != protocol::kShown)
     RemoveButton(window);
+  else if (TakesButton(window))
+    AddButton(window);
+}
+
+// The window the hook reports to, while the watch runs.
+HWND g_sink = nullptr;
+
+// With the late option, reports wait here, in order, until a sync.
+struct Report {
+  HWND window;
+  LPARAM event;
+};
+std::vector<Report> g_heldReports;
+bool g_late = false;
+
+void OnReport(HWND window, LPARAM event) {
+  if (g_late)
+    g_heldReports.push_back({window, event});
+  else
+    OnWindowChanged(window, event);
+}
+
+// Reports are posted, and a thread takes posted messages only after the
+// sent ones, requests among them: every report posted before a request is
+// still queued, held or handled when the request comes.
+LRESULT HandleReportsSoFar() {
+  MSG message;
+  while (g_sink && PeekMessageA(&message, g_sink, protocol::kWindowChanged,
+                                protocol::kWindowChanged, PM_REMOVE))
+    OnReport(reinterpret_cast<HWND>(message.wParam), message.lParam);
+  const std::vector<Report> held = std::move(g_heldReports);
+  g_heldReports.clear();
+  for (const Report& report : held) OnWindowChanged(report.window, report.event);
+  return 1;
 }
 
 LRESULT CALLBACK HookSinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == protocol::kWindowChanged) {
-    OnWindowChanged(reinterpret_cast<HWND>(wParam));
+    OnReport(reinterpret_cast<HWND>(wParam), lParam);
     return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -229,6 +263,7 @@ class WindowWatch {
     if (!RegisterClassExA(&windowClass)) return;
     sink_.Reset(CreateWindowExA(0, protocol::kHookSinkClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                 nullptr, instance, nullptr));
+    g_sink = sink_.Get();
     library_ = LoadLibraryA(protocol::kHookLibrary);
     const auto procedure = library_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
                                           GetProcAddress(library_, protocol::kHookProcedure)))
@@ -236,6 +271,7 @@ class WindowWatch {
     if (sink_ && procedure) hook_ = SetWindowsHookExA(WH_CALLWNDPROC, procedure, library_, 0);
   }
   ~WindowWatch() {
+    g_sink = nullptr;
     if (hook_) UnhookWindowsHookEx(hook_);
     if (library_) FreeLibrary(library_);
   }
@@ -251,7 +287,7 @@ class WindowWatch {
 };
 
 BOOL CALLBACK AddExistingButton(HWND window, LPARAM) {
-  if (!OfThisProcess(window) && WantsButton(window)) AddButton(window);
+  if (!OfThisProcess(window) && IsWindowVisible(window) && TakesButton(window)) AddButton(window);
   return TRUE;
 }
 
@@ -276,6 +312,18 @@ LRESULT ServeLoadRequest(const COPYDATASTRUCT& request) {
   if (SUCCEEDED(result) && object) object->Release();
   CoFreeUnusedLibraries();
   return result;
+}
+
+// Whether Graftling's procedure is the first the tab control calls: its
+// address lies in Graftling.dll's image.
+LRESULT FilterInFront() {
+  const HMODULE graftling = GetModuleHandleA("Graftling.dll");
+  const auto procedure = reinterpret_cast<LPCSTR>(GetWindowLongPtrW(g_tab, GWLP_WNDPROC));
+  constexpr DWORD kByAddress =
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+  HMODULE owner = nullptr;
+  if (!graftling || !GetModuleHandleExA(kByAddress, procedure, &owner)) return 0;
+  return owner == graftling ? 1 : 0;
 }
 
 LRESULT ModuleLoaded(const COPYDATASTRUCT& request) {
@@ -353,6 +401,10 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       return RemoveTopSubclass();
     case protocol::kModuleLoaded:
       return ModuleLoaded(request);
+    case protocol::kSync:
+      return HandleReportsSoFar();
+    case protocol::kFilterInFront:
+      return FilterInFront();
     case protocol::kHang:
       if (!Read(request, &count)) return 0;
       // The client is released first; then this thread takes no message.
@@ -399,6 +451,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   const UniqueWindow tray(CreateTaskbar(instance, !HasOption(commandLine, protocol::kNoRebarOption)));
   if (!tray) return 1;
   const bool bare = HasOption(commandLine, protocol::kBareOption);
+  g_late = HasOption(commandLine, protocol::kLateOption);
   if (!bare && !StartCounting()) return 1;
 
   std::optional<WindowWatch> watch;

@@ -29,6 +29,8 @@ std::optional<HRESULT> StandInShell::ServeLoadRequest(const CLSID& clsid) const 
   return static_cast<HRESULT>(*answer);
 }
 
+bool StandInShell::Sync() const { return Ask(protocol::kSync).value_or(0) == 1; }
+
 bool StandInShell::HasItem(HWND window) const {
   return AskWith(protocol::kHasItem, protocol::WindowToWire(window)).value_or(0) == 1;
 }
@@ -65,6 +67,10 @@ bool StandInShell::RemoveTopSubclass() const {
 bool StandInShell::ModuleLoaded(const std::string& name) const {
   return Ask(protocol::kModuleLoaded, name.data(), static_cast<DWORD>(name.size())).value_or(0) ==
          1;
+}
+
+bool StandInShell::FilterInFront() const {
+  return Ask(protocol::kFilterInFront).value_or(0) == 1;
 }
 
 bool StandInShell::Hang(DWORD ms) const {

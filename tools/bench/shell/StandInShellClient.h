@@ -29,6 +29,11 @@ class StandInShell {
   // the HRESULT of creating the class object, nullopt when not answered.
   std::optional<HRESULT> ServeLoadRequest(const CLSID& clsid) const;
 
+  // Returns once the stand-in has handled every window report posted before
+  // the call: whatever was shown, hidden or destroyed before it has its
+  // items settled. False when the stand-in did not answer.
+  bool Sync() const;
+
   // Whether a tab item carries `window`, and all item windows in tab order.
   bool HasItem(HWND window) const;
   std::vector<HWND> Items() const;
@@ -46,6 +51,9 @@ class StandInShell {
   bool RemoveTopSubclass() const;
 
   bool ModuleLoaded(const std::string& name) const;
+  // Whether the tab control's first procedure is Graftling's, so that every
+  // message to the control goes through the filter.
+  bool FilterInFront() const;
 
   // Makes the shell take no message for `ms`; returns at once.
   bool Hang(DWORD ms) const;
