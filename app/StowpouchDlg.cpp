@@ -236,8 +236,8 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   if (surface == kSurfaceQuickLaunch) {
     ShowPouchMenu(surface, -1, -1);
   } else {
-    const auto point = static_cast<uint32_t>(lParam);
-    ShowPouchMenu(surface, static_cast<int>(point & 0xFFFFu), static_cast<int>(point >> 16));
+    const ScreenPoint point = EdgeClickPoint(lParam);
+    ShowPouchMenu(surface, point.x, point.y);
   }
 }
 
