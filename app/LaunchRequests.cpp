@@ -17,6 +17,19 @@ int PouchSurfaceForMessage(uintptr_t wParam, const SettingsRecord& settings) {
   return static_cast<int>(wParam);
 }
 
+namespace {
+
+int SignedHalf(unsigned half) {
+  return half >= 0x8000u ? static_cast<int>(half) - 0x10000 : static_cast<int>(half);
+}
+
+}  // namespace
+
+ScreenPoint EdgeClickPoint(intptr_t lParam) {
+  const auto bits = static_cast<uint32_t>(lParam);
+  return {SignedHalf(bits & 0xFFFFu), SignedHalf(bits >> 16)};
+}
+
 SystemHotKeyAction SystemHotKeyActionFor(intptr_t lParam) {
   const unsigned modifiers = static_cast<unsigned>(lParam) & 0xFFFFu;
   const unsigned key = (static_cast<unsigned>(lParam) >> 16) & 0xFFFFu;

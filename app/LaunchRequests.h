@@ -17,6 +17,16 @@ enum LaunchSurface {
 // desktop edge that the settings switch off).
 int PouchSurfaceForMessage(uintptr_t wParam, const SettingsRecord& settings);
 
+struct ScreenPoint {
+  int x;
+  int y;
+};
+
+// The click point that a desktop-edge message carries: x in the low and y
+// in the high 16 bits, each signed, since a monitor left of or above the
+// primary one has negative coordinates.
+ScreenPoint EdgeClickPoint(intptr_t lParam);
+
 enum class SystemHotKeyAction { kNone, kMinimizePouch, kRestorePouch };
 
 // Windows key + M minimises the pouch windows, Windows key + Shift + M

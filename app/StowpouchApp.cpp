@@ -1,5 +1,6 @@
 #include "app/StowpouchApp.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include "app/AppState.h"
@@ -27,6 +28,15 @@ void RegisterMainWindowClass(HINSTANCE instance) {
   RegisterClassA(&windowClass);
 }
 
+// The dialogs of the program hold hot key boxes, spin buttons, list views
+// and tabs, whose classes the common controls library registers on request.
+void InitCommonControlClasses() {
+  INITCOMMONCONTROLSEX classes{};
+  classes.dwSize = sizeof classes;
+  classes.dwICC = ICC_HOTKEY_CLASS | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES;
+  InitCommonControlsEx(&classes);
+}
+
 // Shows the window of the copy that already runs; true when there is one.
 bool ShowRunningCopy() {
   const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
@@ -51,6 +61,8 @@ BOOL CStowpouchApp::InitInstance() {
   DWORD savedLockTimeout = 0;
   SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &savedLockTimeout, SPIF_SENDCHANGE);
   SystemParametersInfoA(SPI_SETFOREGROUNDLOCKTIMEOUT, 0, nullptr, SPIF_SENDCHANGE);
+
+  InitCommonControlClasses();
 
   // The main window's icons depend on the settings, so they come first.
   LoadSettings();

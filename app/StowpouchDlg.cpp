@@ -129,12 +129,16 @@ void CStowpouchDlg::ExecuteFunctionCommand(int index) { ::ExecuteFunctionCommand
 bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
   CInformationDialog dialog(m_hWnd);
   dialog.m_message = LoadResourceString(textId);
-  if (dialog.DoModal() != IDOK) return false;
+  m_confirming = true;
+  const INT_PTR answer = dialog.DoModal();
+  m_confirming = false;
+  if (answer != IDOK) return false;
   dontAskAgain = dialog.m_dontShowAgain;
   return true;
 }
 
 void CStowpouchDlg::OnOK() {
+  if (m_confirming) return;
   SettingsRecord& settings = Settings();
   if (settings.QueryHide == 0 && !Confirm(IDS_QUERY_HIDE, settings.QueryHide)) return;
   SaveSettings();
@@ -142,6 +146,7 @@ void CStowpouchDlg::OnOK() {
 }
 
 void CStowpouchDlg::OnCancel() {
+  if (m_confirming) return;
   SettingsRecord& settings = Settings();
   if (settings.QueryQuit == 0 && !Confirm(IDS_QUERY_QUIT, settings.QueryQuit)) return;
   SaveSettings();
@@ -236,8 +241,8 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   if (surface == kSurfaceQuickLaunch) {
     ShowPouchMenu(surface, -1, -1);
   } else {
-    const auto point = static_cast<uint32_t>(lParam);
-    ShowPouchMenu(surface, static_cast<int>(point & 0xFFFFu), static_cast<int>(point >> 16));
+    const ScreenPoint point = EdgeClickPoint(lParam);
+    ShowPouchMenu(surface, point.x, point.y);
   }
 }
 

@@ -59,4 +59,8 @@ class CStowpouchDlg : public CDialog {
   // Shift + M to bring back; the function-command toggles keep their own.
   SavedPouchLists m_systemHotKeyLists;
   std::array<IconPair, 11> m_icons;
+  // True while a hide or quit confirmation is open: its modal loop still
+  // dispatches the main window's messages (a posted WM_CLOSE, IDOK or
+  // IDCANCEL), which must not stack a second confirmation on top.
+  bool m_confirming = false;
 };

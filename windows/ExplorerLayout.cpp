@@ -74,5 +74,5 @@ void RunExplorerLayout(int layout) {
   const std::vector<WindowRect> places = ExplorerLayoutRectangles(
       static_cast<ExplorerLayout>(layout), static_cast<int>(windows.size()), CurrentScreenMetrics());
   for (std::size_t i = 0; i < places.size(); ++i)
-    MoveWindow(windows[i], places[i].x, places[i].y, places[i].width, places[i].height, TRUE);
+    MoveWindowSafely(windows[i], places[i]);
 }

@@ -22,13 +22,15 @@ int OpenSpecialFolder(int csidl) {
   execute.fMask = SEE_MASK_IDLIST;
   execute.lpIDList = location;
   execute.nShow = SW_SHOWNORMAL;
-  ShellExecuteExA(&execute);
+  const BOOL opened = ShellExecuteExA(&execute);
   IMalloc* allocator = nullptr;
   if (SUCCEEDED(SHGetMalloc(&allocator))) {
     allocator->Free(location);
     allocator->Release();
   }
-  return 1;
+  // A folder that the shell cannot open counts as missing, so that the web
+  // browser's fallback gets its turn.
+  return opened ? 1 : 0;
 }
 
 namespace {

@@ -7,8 +7,8 @@
 // is missing or the text does not fit MAX_PATH.
 bool ReadShellFolderPath(const char* valueName, std::string& path);
 
-// Opens a special folder (a CSIDL) in a shell window. 1 when the shell knew
-// the folder, whether or not it could open it; 0 otherwise.
+// Opens a special folder (a CSIDL) in a shell window. 1 when it opened; 0
+// when the shell does not know the folder or could not open it.
 int OpenSpecialFolder(int csidl);
 
 // Opens the Internet folder, or failing that runs the program registered to

@@ -10,6 +10,21 @@ void ShowWindowSafely(HWND window, int command) {
     ShowWindow(window, command);
 }
 
+namespace {
+
+// SetWindowPos waits for the window's program as ShowWindow does; the
+// asynchronous form queues the request for a hung one instead.
+void SetWindowPosSafely(HWND window, HWND insertAfter, const WindowRect& place, UINT flags) {
+  if (IsHungAppWindow(window)) flags |= SWP_ASYNCWINDOWPOS;
+  SetWindowPos(window, insertAfter, place.x, place.y, place.width, place.height, flags);
+}
+
+}  // namespace
+
+void MoveWindowSafely(HWND window, const WindowRect& place) {
+  SetWindowPosSafely(window, nullptr, place, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 int RestoreAndActivate(HWND window) {
   WINDOWPLACEMENT placement{};
   placement.length = sizeof placement;
@@ -74,8 +89,7 @@ void TileFolders() {
   const std::vector<WindowRect> places =
       TileRectangles(static_cast<int>(folders.size()), CurrentScreenMetrics());
   for (std::size_t i = 0; i < folders.size() && i < places.size(); ++i) {
-    const WindowRect& place = places[i];
-    MoveWindow(folders[i], place.x, place.y, place.width, place.height, TRUE);
+    MoveWindowSafely(folders[i], places[i]);
     SetForegroundWindow(folders[i]);
   }
 }
@@ -93,9 +107,7 @@ namespace {
 // to the top of its own band, so topmost windows stay topmost.
 void Restack(const WindowList& frontToBack) {
   for (auto it = frontToBack.rbegin(); it != frontToBack.rend(); ++it)
-    SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE |
-                     (IsHungAppWindow(*it) ? SWP_ASYNCWINDOWPOS : 0));
+    SetWindowPosSafely(*it, HWND_TOP, WindowRect{}, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace

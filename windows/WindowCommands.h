@@ -11,6 +11,9 @@
 // taking messages gets the request queued instead, so that it cannot hold
 // Stowpouch up; it carries it out once it runs again.
 void ShowWindowSafely(HWND window, int command);
+// MoveWindow (with repainting) for another program's window, queued in the
+// same way for a program that has stopped taking messages.
+void MoveWindowSafely(HWND window, const WindowRect& place);
 
 // Restores a window (to maximised when it was maximised before it was
 // minimised), leaves a maximised window's size alone, and brings it to the

@@ -166,6 +166,29 @@ INSTANTIATE_TEST_SUITE_P(Ways, QuitConfirmationTest, testing::ValuesIn(kQuitCase
                            return info.param.name;
                          });
 
+// Requests that reach the main window while it asks (the taskbar's close,
+// another program's WM_CLOSE) neither stack a second confirmation nor run
+// the path later.
+TEST_F(StowpouchTest, RequestsWhileAskingAreIgnored) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  for (const WPARAM path : {IDOK, IDCANCEL}) {
+    ASSERT_TRUE(PostMessageA(app.Window(), WM_COMMAND, path, 0));
+    const HWND dialog = ExpectConfirmation(app, path == IDOK ? kQueryHideText : kQueryQuitText);
+    ASSERT_NE(nullptr, dialog);
+    for (const WPARAM again : {IDOK, IDCANCEL}) PostMessageA(app.Window(), WM_COMMAND, again, 0);
+    PostMessageA(app.Window(), WM_CLOSE, 0, 0);
+    // Twice: the dialog manager answers WM_CLOSE with a posted IDCANCEL.
+    ASSERT_TRUE(app.Settle() && app.Settle());
+    EXPECT_EQ(1u, TopLevelWindows(app.process().Id(), nullptr, "Information Dialog").size());
+    Answer(dialog, false, IDCANCEL);
+    ASSERT_TRUE(app.Settle());
+    EXPECT_EQ(nullptr, app.InformationDialog());
+    EXPECT_TRUE(Visible(app.Window()));
+    EXPECT_TRUE(app.process().Running());
+  }
+}
+
 TEST_F(StowpouchTest, EscapeQuitsAtOnceWhenNotToAsk) {
   ResetSettings({{"QueryQuit", 1}, {"QueryHide", 1}});
   Stowpouch app;

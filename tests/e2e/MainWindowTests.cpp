@@ -1,6 +1,10 @@
 // The main window as it is laid out, and what reaches it from the outside
 // helpers.
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "Harness.h"
 #include "common/SharedNames.h"
 #include "resources/resource.h"
@@ -51,24 +55,58 @@ TEST_F(MainWindowTest, LayoutAndPicture) {
     return colour == RGB(255, 255, 255);
   })) << "background "
       << std::hex << colour;
+}
 
-  struct {
-    int id;
-    int x, y;
-  } const buttons[] = {{IDC_OPTIONS, 309, 29},
-                       {IDC_SHOW_HIDE_WINDOW, 309, 71},
-                       {IDC_ARRANGE_TASKBAR, 309, 113},
-                       {IDC_SET_SHORTCUT_KEY, 309, 155},
-                       {IDOK, 57, 206},
-                       {IDC_EXIT, 140, 206},
-                       {IDC_ABOUT, 223, 206},
-                       {IDC_HELP_PAGE, 306, 206}};
-  for (const auto& button : buttons) {
-    const HWND control = GetDlgItem(window, button.id);
-    ASSERT_NE(nullptr, control) << "button " << button.id;
-    const RECT place = ClientPlace(window, control);
-    EXPECT_EQ(button.x, place.left) << "button " << button.id << " at " << Describe(place);
-    EXPECT_EQ(button.y, place.top) << "button " << button.id << " at " << Describe(place);
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+// Whatever the font's base units make of the template's sizes, every control
+// shows whole, no button covers another, and the buttons stay where people
+// know them.
+TEST_F(MainWindowTest, ControlsShowWholeAtTheirPlaces) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  const HWND window = app.Window();
+  RECT client{};
+  ASSERT_TRUE(GetClientRect(window, &client));
+
+  std::vector<std::pair<HWND, RECT>> buttons;
+  for (const HWND child : Children(window)) {
+    const RECT place = ClientPlace(window, child);
+    const std::string name = WindowText(child) + " at " + Describe(place);
+    EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= client.right &&
+                place.bottom <= client.bottom)
+        << name << " leaves the client area " << Describe(client);
+    char className[32] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Button") == 0) buttons.emplace_back(child, place);
+  }
+  ASSERT_EQ(8u, buttons.size());
+  for (std::size_t i = 0; i < buttons.size(); ++i)
+    for (std::size_t j = i + 1; j < buttons.size(); ++j) {
+      RECT overlap{};
+      EXPECT_FALSE(IntersectRect(&overlap, &buttons[i].second, &buttons[j].second))
+          << WindowText(buttons[i].first) << " and " << WindowText(buttons[j].first);
+    }
+
+  const std::pair<const char*, POINT> corners[] = {
+      {"Options", {309, 29}}, {"Show/Hide Window", {309, 71}}, {"Arrange TaskBar", {309, 113}},
+      {"Set Shortcut key", {309, 155}}, {"Hide", {57, 206}}, {"Exit !", {140, 206}},
+      {"About", {223, 206}}, {"Help", {306, 206}}};
+  for (const auto& [text, corner] : corners) {
+    const auto found = std::find_if(buttons.begin(), buttons.end(),
+                                    [&](const auto& b) { return WindowText(b.first) == text; });
+    ASSERT_NE(buttons.end(), found) << text;
+    EXPECT_EQ(corner.x, found->second.left) << text;
+    EXPECT_EQ(corner.y, found->second.top) << text;
   }
 }
 

@@ -51,7 +51,24 @@ bench_create_prefix() {
   "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$BENCH_DESKTOP_SIZE" /f >/dev/null 2>&1
   "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
+  bench_install_fonts
   touch "$WINEPREFIX/.bench-ready"
+}
+
+# Wine's own fonts (Tahoma for captions, Marlett for the caption buttons).
+# A wine64-only install looks for them in a folder it does not have, so the
+# prefix gets copies; without them every caption button is drawn as a letter.
+BENCH_WINE_FONTS=${BENCH_WINE_FONTS:-/usr/share/wine/fonts}
+
+bench_install_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if ! ls "$BENCH_WINE_FONTS"/*.ttf >/dev/null 2>&1; then
+    echo "winebench: no Wine fonts in $BENCH_WINE_FONTS (package fonts-wine)" >&2
+    return 0
+  fi
+  mkdir -p "$fonts"
+  cp -f "$BENCH_WINE_FONTS"/*.ttf "$fonts"/
+  touch "$WINEPREFIX/.bench-fonts"
 }
 
 # Prefixes made before the drive layout get it on their next use.
@@ -82,6 +99,8 @@ bench_enter() {
     flock 9
     [ -f "$WINEPREFIX/.bench-ready" ] || bench_create_prefix
     [ -f "$WINEPREFIX/.bench-drives" ] || bench_set_drives "$build"
+    # Prefixes made before the fonts were copied get them on their next use.
+    [ -f "$WINEPREFIX/.bench-fonts" ] || bench_install_fonts
   ) 9>"$build/bench/prefix.lock"
   # One wineserver for the whole run keeps each test process's start short.
   wineserver -p >/dev/null 2>&1 || true

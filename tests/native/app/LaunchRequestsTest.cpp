@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/CommandLine.h"
 #include "settings/SettingsRecord.h"
 
@@ -57,6 +59,21 @@ TEST(PouchSurfaceForMessage, OtherCodesAskForNothing) {
   const SettingsRecord settings;
   for (uintptr_t code : {0u, 1u, 100u, 102u, 199u, 204u, 0x10000u + 200u})
     EXPECT_EQ(PouchSurfaceForMessage(code, settings), 0) << code;
+}
+
+TEST(EdgeClickPoint, HalvesAreSignedForMonitorsLeftOfOrAboveThePrimary) {
+  // Packed as the sender's MAKELPARAM packs them: each half keeps its low 16 bits.
+  auto pack = [](int x, int y) {
+    return static_cast<intptr_t>((static_cast<uint32_t>(x) & 0xFFFFu) |
+                                 (static_cast<uint32_t>(y) & 0xFFFFu) << 16);
+  };
+  const std::pair<int, int> points[] = {{0, 0},        {1023, 767},   {-1, -1},
+                                        {-1280, 300}, {500, -1024}, {32767, -32768}};
+  for (const auto& [x, y] : points) {
+    const ScreenPoint point = EdgeClickPoint(pack(x, y));
+    EXPECT_EQ(x, point.x) << x << "," << y;
+    EXPECT_EQ(y, point.y) << x << "," << y;
+  }
 }
 
 TEST(SystemHotKeyActionFor, WindowsKeyWithM) {
