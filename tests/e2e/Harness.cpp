@@ -58,7 +58,8 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes) {
 
 // ---- processes ------------------------------------------------------------------
 
-Process::Process(const std::string& exe, const std::string& arguments, const std::string& folder) {
+Process::Process(const std::string& exe, const std::string& arguments, const std::string& folder,
+                 DWORD creationFlags) {
   const std::string directory = folder.empty() ? BinFolder() : folder;
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
@@ -69,8 +70,8 @@ Process::Process(const std::string& exe, const std::string& arguments, const std
   // process is starting up; a second try goes through.
   DWORD error = ERROR_SUCCESS;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    if (CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       directory.c_str(), &startup, &info)) {
+    if (CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, creationFlags,
+                       nullptr, directory.c_str(), &startup, &info)) {
       error = ERROR_SUCCESS;
       break;
     }
@@ -82,10 +83,14 @@ Process::Process(const std::string& exe, const std::string& arguments, const std
     ADD_FAILURE() << "cannot start " << commandLine << ": error " << error;
     return;
   }
-  CloseHandle(info.hThread);
+  thread_.Reset(info.hThread);
   process_.Reset(info.hProcess);
   id_ = info.dwProcessId;
   threadId_ = info.dwThreadId;
+}
+
+bool Process::Resume() const {
+  return thread_.Get() != nullptr && ResumeThread(thread_.Get()) != static_cast<DWORD>(-1);
 }
 
 bool Process::Running() const {
@@ -256,10 +261,18 @@ MessageSpy::MessageSpy(DWORD threadId, std::initializer_list<UINT> watched) {
       GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
       reinterpret_cast<LPCSTR>(&MessageSpyHook), &module);
   hook_ = SetWindowsHookExA(WH_GETMESSAGE, MessageSpyHook, module, threadId);
-  if (!hook_) ADD_FAILURE() << "cannot hook thread " << threadId << ": error " << GetLastError();
+  returnHook_ = SetWindowsHookExA(WH_CALLWNDPROCRET, MessageSpyReturnHook, module, threadId);
+  if (!hook_ || !returnHook_)
+    ADD_FAILURE() << "cannot hook thread " << threadId << ": error " << GetLastError();
+}
+
+void MessageSpy::StopWatchingReturns() {
+  if (returnHook_) UnhookWindowsHookEx(returnHook_);
+  returnHook_ = nullptr;
 }
 
 MessageSpy::~MessageSpy() {
+  StopWatchingReturns();
   if (hook_) UnhookWindowsHookEx(hook_);
   if (block_) UnmapViewOfFile(block_);
 }
@@ -307,7 +320,15 @@ UINT SystemHotKeyMessage() {
 }
 
 Stowpouch::Stowpouch(const std::string& arguments)
-    : process_(BinFolder() + "Stowpouch.exe", arguments, WorkFolder()) {}
+    : process_(BinFolder() + "Stowpouch.exe", arguments, WorkFolder(), CREATE_SUSPENDED) {
+  if (!process_.Started()) return;
+  // Hooked before it runs, the spy sees the main window's initialisation
+  // return, which nothing outside the program shows otherwise.
+  spy_.emplace(process_.MainThreadId(),
+               std::initializer_list<UINT>{WM_NULL, WM_INITDIALOG, StowpouchMessage(),
+                                           SystemHotKeyMessage(), WM_HOTKEY});
+  if (!process_.Resume()) ADD_FAILURE() << "cannot resume Stowpouch.exe: error " << GetLastError();
+}
 
 Stowpouch::~Stowpouch() {
   spy_.reset();
@@ -323,7 +344,7 @@ Stowpouch::~Stowpouch() {
 }
 
 bool Stowpouch::Ready() {
-  if (!process_.Started()) return false;
+  if (!process_.Started() || !spy_ || !spy_->Hooked()) return false;
   const bool found = WaitUntil([this] {
     window_ = TopLevelWindow(process_.Id(), STOWPOUCH_WINDOW_CLASS, nullptr);
     return window_ != nullptr || !process_.Running();
@@ -333,14 +354,22 @@ bool Stowpouch::Ready() {
                   << (process_.Running() ? "" : " and ended");
     return false;
   }
-  spy_.emplace(GetWindowThreadProcessId(window_, nullptr),
-               std::initializer_list<UINT>{WM_NULL, StowpouchMessage(), SystemHotKeyMessage(), WM_HOTKEY});
-  if (!spy_->Hooked()) return false;
-  // The window exists before its initialisation has run. A first mark taken
-  // from the queue shows that the modal loop runs, so the initialisation is
-  // over; a second one comes behind everything that it posted. A message
-  // box's loop takes the marks as well, so look for one afterwards.
-  if (!Settle() || !Settle()) return false;
+  // The initialisation drains the queue, so a mark taken from it proves
+  // nothing about its end; its return does. A mark posted after that comes
+  // behind everything it posted.
+  const bool initialised = spy_->WaitFor([this](const spy::Record& record) {
+    return record.returned && record.message == WM_INITDIALOG &&
+           record.hwnd == reinterpret_cast<uintptr_t>(window_);
+  });
+  // Every sent message of the program would pass the return hook.
+  spy_->StopWatchingReturns();
+  if (!initialised) {
+    const HWND box = ShownMessageBox();
+    ADD_FAILURE() << "the main window's initialisation did not return"
+                  << (box ? ": a message box says " + MessageBoxText(box) : std::string());
+    return false;
+  }
+  if (!Settle()) return false;
   if (const HWND box = ShownMessageBox()) {
     ADD_FAILURE() << "Stowpouch.exe shows a message box: " << MessageBoxText(box);
     return false;

@@ -40,7 +40,11 @@ bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // when empty). The exit code is nullopt while it runs.
 class Process {
  public:
-  Process(const std::string& exe, const std::string& arguments, const std::string& folder = "");
+  // `creationFlags` go to CreateProcess; with CREATE_SUSPENDED the program
+  // runs from Resume() on.
+  Process(const std::string& exe, const std::string& arguments, const std::string& folder = "",
+          DWORD creationFlags = 0);
+  bool Resume() const;
   bool Started() const { return process_.Get() != nullptr; }
   DWORD Id() const { return id_; }
   DWORD MainThreadId() const { return threadId_; }
@@ -51,6 +55,7 @@ class Process {
 
  private:
   UniqueKernelHandle process_;
+  UniqueKernelHandle thread_;
   DWORD id_ = 0;
   DWORD threadId_ = 0;
 };
@@ -99,7 +104,8 @@ bool ClickAt(int x, int y);
 // ---- the message spy ------------------------------------------------------------
 
 // Hooks a thread of another process; everything it takes from its queue
-// whose message is in `watched` is recorded until the spy goes away.
+// whose message is in `watched`, and the return of every watched message
+// sent to its windows, is recorded until the spy goes away.
 class MessageSpy {
  public:
   MessageSpy(DWORD threadId, std::initializer_list<UINT> watched);
@@ -107,7 +113,9 @@ class MessageSpy {
   MessageSpy(const MessageSpy&) = delete;
   MessageSpy& operator=(const MessageSpy&) = delete;
 
-  bool Hooked() const { return hook_ != nullptr && block_ != nullptr; }
+  bool Hooked() const { return hook_ && returnHook_ && block_; }
+  // Stops recording returns; records made so far stay.
+  void StopWatchingReturns();
   std::vector<spy::Record> Seen() const;
   // Waits for a record that `match` accepts.
   bool WaitFor(const std::function<bool(const spy::Record&)>& match, DWORD ms = kDeadlineMs) const;
@@ -119,6 +127,7 @@ class MessageSpy {
   UniqueKernelHandle mapping_;
   spy::Block* block_ = nullptr;
   HHOOK hook_ = nullptr;
+  HHOOK returnHook_ = nullptr;
   LPARAM menuRequests_ = 0;
 };
 
@@ -127,8 +136,9 @@ class MessageSpy {
 UINT StowpouchMessage();
 UINT SystemHotKeyMessage();
 
-// One run of Stowpouch.exe. Whatever a test leaves behind, the destructor
-// ends the program: first as asked by WM_QUIT, then by force.
+// One run of Stowpouch.exe, with the message spy on its UI thread from its
+// first instruction on. Whatever a test leaves behind, the destructor ends
+// the program: first as asked by WM_QUIT, then by force.
 class Stowpouch {
  public:
   explicit Stowpouch(const std::string& arguments = "");
@@ -136,10 +146,10 @@ class Stowpouch {
   Stowpouch(const Stowpouch&) = delete;
   Stowpouch& operator=(const Stowpouch&) = delete;
 
-  // Waits for the main window, hooks its thread and lets everything the
-  // program posted to itself during start-up be handled. False (with the
-  // reason in a test failure) when any of it fails, or when a message box of
-  // the program is open: it would hold the program up.
+  // Waits for the main window's initialisation to return and lets
+  // everything the program posted to itself during start-up be handled.
+  // False (with the reason in a test failure) when any of it fails, or when
+  // a message box of the program is open: it would hold the program up.
   bool Ready();
 
   Process& process() { return process_; }

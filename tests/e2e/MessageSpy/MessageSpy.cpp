@@ -41,20 +41,26 @@ void ReadSystemMenu(spy::Block& block, HWND window, LPARAM request) {
   InterlockedExchange64(&block.menuRequest, request);
 }
 
+void Append(spy::Block& block, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+            bool returned) {
+  if (!Watched(block, message)) return;
+  const LONG slot = block.count;
+  if (slot < 0 || static_cast<uint32_t>(slot) >= spy::kCapacity) return;
+  spy::Record& record = block.records[slot];
+  record.hwnd = reinterpret_cast<uintptr_t>(hwnd);
+  record.message = message;
+  record.returned = returned ? 1 : 0;
+  record.wParam = wParam;
+  record.lParam = lParam;
+  InterlockedIncrement(&block.count);
+}
+
 void Note(const MSG& msg) {
   spy::Block* block = OpenBlock();
   if (!block) return;
   if (msg.message == WM_NULL && msg.wParam == spy::kReadSystemMenu)
     ReadSystemMenu(*block, msg.hwnd, msg.lParam);
-  if (!Watched(*block, msg.message)) return;
-  const LONG slot = block->count;
-  if (slot < 0 || static_cast<uint32_t>(slot) >= spy::kCapacity) return;
-  spy::Record& record = block->records[slot];
-  record.hwnd = reinterpret_cast<uintptr_t>(msg.hwnd);
-  record.message = msg.message;
-  record.wParam = msg.wParam;
-  record.lParam = msg.lParam;
-  InterlockedIncrement(&block->count);
+  Append(*block, msg.hwnd, msg.message, msg.wParam, msg.lParam, false);
 }
 
 }  // namespace
@@ -63,5 +69,14 @@ MESSAGESPY_API LRESULT CALLBACK MessageSpyHook(int code, WPARAM wParam, LPARAM l
   // PM_NOREMOVE peeks would show the same message twice.
   if (code == HC_ACTION && wParam == PM_REMOVE && lParam != 0)
     Note(*reinterpret_cast<const MSG*>(lParam));
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+MESSAGESPY_API LRESULT CALLBACK MessageSpyReturnHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && lParam != 0) {
+    const auto& sent = *reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (spy::Block* block = OpenBlock())
+      Append(*block, sent.hwnd, sent.message, sent.wParam, sent.lResult, true);
+  }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A WH_GETMESSAGE hook that a test sets on another process's UI thread to see
-// which posted messages that thread takes from its queue. The hooked thread
+// which posted messages that thread takes from its queue, and a
+// WH_CALLWNDPROCRET hook to see sent messages return. The hooked thread
 // appends the messages it is told to watch to a shared block named after its
 // own thread id; the test owns the block and reads it.
 
@@ -34,7 +35,7 @@ constexpr WPARAM kReadSystemMenu = 0x53706d6e;
 struct Record {
   uint64_t hwnd;
   uint32_t message;
-  uint32_t reserved;
+  uint32_t returned;  // 1: a sent message's return (lParam is its result)
   uint64_t wParam;
   int64_t lParam;
 };
@@ -65,5 +66,7 @@ inline std::string BlockName(DWORD threadId) {
 
 }  // namespace spy
 
-// The hook procedure to pass to SetWindowsHookEx together with this module.
+// The hook procedures to pass to SetWindowsHookEx together with this module:
+// WH_GETMESSAGE and WH_CALLWNDPROCRET.
 MESSAGESPY_API LRESULT CALLBACK MessageSpyHook(int code, WPARAM wParam, LPARAM lParam);
+MESSAGESPY_API LRESULT CALLBACK MessageSpyReturnHook(int code, WPARAM wParam, LPARAM lParam);

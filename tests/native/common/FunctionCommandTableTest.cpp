@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <utility>
+
+#include "hotkeys/HotKeyList.h"
+#include "hotkeys/HotKeyRules.h"
 
 namespace {
 
@@ -15,13 +20,28 @@ TEST(FunctionCommandTable, SeparatorsSitBetweenTheGroups) {
   EXPECT_STREQ(FunctionCommandName(8), "--------------------------------");
 }
 
-TEST(FunctionCommandTable, NamesAsStoredAndShown) {
-  // Shortcut lists and the menus show these texts; their spelling is kept.
-  EXPECT_STREQ(FunctionCommandName(0), "My Computer");
-  EXPECT_STREQ(FunctionCommandName(1), "Control Pannel");
-  EXPECT_STREQ(FunctionCommandName(7), "Intenet Web Browser");
-  EXPECT_STREQ(FunctionCommandName(9), "Minimize/Restore All Stowpouch Item");
-  EXPECT_STREQ(FunctionCommandName(19), "Min/Res Applications and Res/Min Stowpouch items");
+TEST(FunctionCommandTable, ConflictMessagesNameTheCommandAsSpelt) {
+  // The user meets the names where a new shortcut collides with a function
+  // shortcut; their old spelling is kept.
+  const std::pair<int32_t, const char*> cases[] = {
+      {0, "My Computer"},
+      {1, "Control Pannel"},
+      {7, "Intenet Web Browser"},
+      {9, "Minimize/Restore All Stowpouch Item"},
+      {14, "Run Double Explorer(Vertical)"},
+      {19, "Min/Res Applications and Res/Min Stowpouch items"}};
+  for (const auto& [function, name] : cases) {
+    CHotKeyItem holder;
+    holder.m_nType = HOTKEY_FUNCTION;
+    holder.m_nModifiers = kModifierWin;
+    holder.m_nVirtualKey = 'K';
+    holder.m_nFunction = function;
+    HotKeyList() = {holder};
+    const auto nothingElse = [](int32_t, int32_t, std::string&) { return false; };
+    EXPECT_EQ(HotKeyCandidateProblem('K', {1, 0, 0}, "x", nothingElse),
+              std::string("Windows+ K key is duplicated with ") + name + " command");
+  }
+  HotKeyList().clear();
 }
 
 TEST(FunctionCommandTable, IndicesOutsideTheTableNameNothing) {

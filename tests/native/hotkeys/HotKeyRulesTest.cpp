@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "hotkeys/HotKeyList.h"
+#include "menu/FunctionCommandTable.h"
 
 namespace {
 
@@ -24,41 +26,50 @@ class HotKeyListTest : public testing::Test {
   void TearDown() override { HotKeyList().clear(); }
 };
 
-TEST(ReservedHotKeys, OnlyTheExactSetIsReserved) {
-  EXPECT_STREQ(FindReservedHotKey('D', 8), "Show Desktop");
-  EXPECT_STREQ(FindReservedHotKey('F', 8), "Find Files or Folders...");
-  EXPECT_STREQ(FindReservedHotKey('F', 8 | 2), "Find Computer...");
-  EXPECT_STREQ(FindReservedHotKey('M', 8 | 4), "Undo Minimize All");
-  EXPECT_STREQ(FindReservedHotKey(0x70, 8), "Windows Help");
-  EXPECT_STREQ(FindReservedHotKey(0x03, 8), "System Properties");
-  EXPECT_STREQ(FindReservedHotKey(0x09, 8), "Select Task");
-  EXPECT_EQ(FindReservedHotKey('D', 8 | 4), nullptr);
-  EXPECT_EQ(FindReservedHotKey('F', 8 | 1), nullptr);
-  EXPECT_EQ(FindReservedHotKey('R', 2), nullptr);
-  EXPECT_EQ(FindReservedHotKey('Q', 8), nullptr);
+TEST(ReservedHotKeys, ShellCombinationsAreNamedOnlyWithTheirExactModifiers) {
+  EXPECT_STREQ(FindReservedHotKey('D', kModifierWin), "Show Desktop");
+  EXPECT_STREQ(FindReservedHotKey('F', kModifierWin | kModifierControl), "Find Computer...");
+  EXPECT_STREQ(FindReservedHotKey(0x70, kModifierWin), "Windows Help");  // F1
+  EXPECT_STREQ(FindReservedHotKey(0x09, kModifierWin), "Select Task");   // Tab
+  EXPECT_STREQ(FindReservedHotKey('M', kModifierWin | kModifierShift), "Undo Minimize All");
+  EXPECT_STREQ(FindReservedHotKey(0x03, kModifierWin), "System Properties");  // Break
+  // Another modifier added, one taken away, or a key of the program's own.
+  EXPECT_EQ(FindReservedHotKey('D', kModifierWin | kModifierShift), nullptr);
+  EXPECT_EQ(FindReservedHotKey('F', kModifierWin | kModifierAlt), nullptr);
+  EXPECT_EQ(FindReservedHotKey('R', kModifierControl), nullptr);
+  EXPECT_EQ(FindReservedHotKey('Q', kModifierWin), nullptr);
 }
 
-TEST(DefaultHotKeys, FixedDrivesThenTheEightFunctions) {
-  const auto items = DefaultHotKeyItems([](char letter) { return letter == 'C' || letter == 'D'; });
-  ASSERT_EQ(items.size(), 10u);
-  EXPECT_EQ(items[0].m_strCommand, "C:\\");
-  EXPECT_EQ(items[0].m_nVirtualKey, '1');
-  EXPECT_EQ(items[1].m_strCommand, "D:\\");
-  EXPECT_EQ(items[1].m_nVirtualKey, '2');
-  const int32_t keys[] = {'Y', 'C', 'I', 0x22, 0x28, 0x26, 'T', 0x2D};
-  const int32_t functions[] = {0, 1, 7, 10, 9, 19, 12, 14};
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const CHotKeyItem& item = items[i];
-    EXPECT_EQ(item.m_nType, i < 2 ? HOTKEY_FOLDER : HOTKEY_FUNCTION) << i;
-    EXPECT_EQ(item.m_nModifiers, 8) << i;
-    EXPECT_EQ(item.m_nRunState, 0) << i;
-    EXPECT_EQ(item.m_nHotKeyId, 0) << i;
-    EXPECT_TRUE(item.m_strParameters.empty() && item.m_strStartIn.empty()) << i;
-    if (i < 2) continue;
-    EXPECT_TRUE(item.m_strCommand.empty()) << i;
-    EXPECT_EQ(item.m_nVirtualKey, keys[i - 2]) << i;
-    EXPECT_EQ(item.m_nFunction, functions[i - 2]) << i;
+// A shortcut as the list view and the pouch menu present it: its keys and
+// what it opens or runs.
+std::string Shown(const CHotKeyItem& item) {
+  const char* function = FunctionCommandName(item.m_nFunction);
+  return GetHotKeyText(item, true) + " -> " +
+         (item.m_nType == HOTKEY_FUNCTION ? (function ? function : "?") : item.m_strCommand);
+}
+
+TEST(DefaultHotKeys, OnAMachineWithDisksCAndD) {
+  std::vector<std::string> shown;
+  for (const CHotKeyItem& item :
+       DefaultHotKeyItems([](char letter) { return letter == 'C' || letter == 'D'; })) {
+    shown.push_back(Shown(item));
+    EXPECT_EQ(item.m_nType, item.m_strCommand.empty() ? HOTKEY_FUNCTION : HOTKEY_FOLDER);
+    EXPECT_EQ(item.m_nRunState, 0);
+    EXPECT_EQ(item.m_nHotKeyId, 0);
+    EXPECT_TRUE(item.m_strParameters.empty() && item.m_strStartIn.empty());
   }
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "Win+ 1 -> C:\\",
+                       "Win+ 2 -> D:\\",
+                       "Win+ Y -> My Computer",
+                       "Win+ C -> Control Pannel",
+                       "Win+ I -> Intenet Web Browser",
+                       "Win+ PAGE DOWN -> Close All Stowpouch Item",
+                       "Win+ Down direction -> Minimize/Restore All Stowpouch Item",
+                       "Win+ Up direction -> Min/Res Applications and Res/Min Stowpouch items",
+                       "Win+ T -> Minimize Applications and Tile Folders",
+                       "Win+ INSERT -> Run Double Explorer(Vertical)",
+                   }));
 }
 
 TEST(DefaultHotKeys, NineDrivesAtMostAndTheScanStopsThere) {

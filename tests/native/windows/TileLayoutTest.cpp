@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <iterator>
 #include <numeric>
 
 namespace {
@@ -24,50 +26,62 @@ bool Overlap(const WindowRect& a, const WindowRect& b) {
 int RightEdge(const WindowRect& r) { return r.x + r.width; }
 int BottomEdge(const WindowRect& r) { return r.y + r.height; }
 
+// Screen sizes from small to large, odd and even, landscape and portrait,
+// with thin and thick frames.
+std::vector<ScreenMetrics> ManyScreens() {
+  std::vector<ScreenMetrics> screens(std::begin(kScreens), std::end(kScreens));
+  for (int width = 640; width <= 2600; width += 139)
+    for (int height = 480; height <= 2000; height += 127)
+      screens.push_back({width, height, 2 + width % 7, 2 + height % 5, 1, 1});
+  return screens;
+}
+
 class TileRectanglesTest : public testing::TestWithParam<int> {};
 
-TEST_P(TileRectanglesTest, FillsTheScreenRowByRowWithoutOverlap) {
+TEST_P(TileRectanglesTest, FillsTheFramedScreenRowByRowWithoutOverlap) {
   const int n = GetParam();
-  for (const ScreenMetrics& screen : kScreens) {
-    SCOPED_TRACE(testing::Message() << screen.width << "x" << screen.height);
+  for (const ScreenMetrics& screen : ManyScreens()) {
+    SCOPED_TRACE(testing::Message() << screen.width << "x" << screen.height << " frame "
+                                    << screen.frameX << "," << screen.frameY);
     const std::vector<WindowRect> places = TileRectangles(n, screen);
     ASSERT_EQ(places.size(), static_cast<std::size_t>(n));
+    const int right = screen.width - 2 * screen.frameX;
+    const int bottom = screen.height - 2 * screen.frameY;
 
-    int columns = 1;
-    while (columns * columns < n) ++columns;
-    const int rows = (n + columns - 1) / columns;
-    const int fullRows = rows - 1;
-    const int lastRow = n - fullRows * columns;
-    ASSERT_GE(lastRow, 1);
-    ASSERT_LE(lastRow, columns);
-
-    for (int i = 0; i < n; ++i) {
-      const WindowRect& r = places[static_cast<std::size_t>(i)];
+    long long area = 0;
+    std::vector<int> perRow{1};  // windows per row
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      const WindowRect& r = places[i];
       SCOPED_TRACE(testing::Message() << "window " << i << " of " << n);
-      EXPECT_GT(r.width, 0);
-      EXPECT_GT(r.height, 0);
-      EXPECT_GE(r.x, 0);
-      EXPECT_GE(r.y, 0);
-      EXPECT_LE(RightEdge(r), screen.width - 2 * screen.frameX);
-      EXPECT_LE(BottomEdge(r), screen.height);
-      for (int j = 0; j < i; ++j) EXPECT_FALSE(Overlap(r, places[static_cast<std::size_t>(j)]));
-
-      const bool inLastRow = i >= fullRows * columns;
-      const int row = inLastRow ? fullRows : i / columns;
-      const int perRow = inLastRow ? lastRow : columns;
-      const int position = inLastRow ? i - fullRows * columns : i % columns;
-      // Rows are read top to bottom, each left to right.
-      EXPECT_EQ(r.y, row * (screen.height / rows));
-      const int left = position == 0 ? 0 : RightEdge(places[static_cast<std::size_t>(i - 1)]);
-      EXPECT_EQ(r.x, left);
-      // The last window of a row reaches the frame at the right.
-      if (position == perRow - 1) {
-        EXPECT_EQ(RightEdge(r), screen.width - 2 * screen.frameX);
+      ASSERT_GT(r.width, 0);
+      ASSERT_GT(r.height, 0);
+      ASSERT_TRUE(r.x >= 0 && r.y >= 0 && RightEdge(r) <= right && BottomEdge(r) <= bottom);
+      for (std::size_t j = 0; j < i; ++j) ASSERT_FALSE(Overlap(r, places[j])) << "and " << j;
+      area += static_cast<long long>(r.width) * r.height;
+      // Left to right along a row, then the next row from the left edge.
+      if (i == 0) continue;
+      const WindowRect& before = places[i - 1];
+      if (r.y == before.y) {
+        EXPECT_EQ(r.x, RightEdge(before));
+        EXPECT_EQ(r.height, before.height);
+        ++perRow.back();
+      } else {
+        EXPECT_EQ(r.y, BottomEdge(before));
+        EXPECT_EQ(RightEdge(before), right) << "a row ends at the frame";
+        EXPECT_EQ(r.x, 0);
+        // Rows share the height; the last one differs by the frame below
+        // and what the division leaves over.
+        EXPECT_LE(std::abs(r.height - places[0].height), std::max(2 * screen.frameY, n));
+        perRow.push_back(1);
       }
-      // Full rows share the height; the last row reaches the frame below.
-      const int bottom = inLastRow ? screen.height - 2 * screen.frameY : r.y + screen.height / rows;
-      EXPECT_EQ(BottomEdge(r), bottom);
     }
+    // Non-overlapping places inside the area that add up to it cover it all.
+    EXPECT_EQ(area, static_cast<long long>(right) * bottom);
+    // As square a grid as the count allows; only the last row may be short.
+    const int columns = perRow.front();
+    EXPECT_TRUE(columns * columns >= n && (columns - 1) * (columns - 1) < n) << columns;
+    for (std::size_t row = 0; row + 1 < perRow.size(); ++row) EXPECT_EQ(perRow[row], columns);
+    EXPECT_LE(perRow.back(), columns);
   }
 }
 

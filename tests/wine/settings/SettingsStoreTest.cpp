@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/wine/settings/RegistryScratch.h"
 
@@ -67,11 +70,26 @@ TEST_F(SettingsStoreTest, StoredFormatIsDwordsAndSeparatedText) {
   EXPECT_FALSE(key_.GetRaw("Netscape", type, data));
 }
 
-TEST_F(SettingsStoreTest, ValueNamesAreWrittenWithTheirExactSpelling) {
-  ASSERT_EQ(SaveSettings(), 1);
+// Every number the key holds, by the name other readers of the key know it
+// by (registry names ignore case, but readers see this spelling), with its
+// value when nothing was ever stored.
+const std::pair<const char*, DWORD> kStoredDefaults[] = {
+    {"Explorer", 1}, {"IExplorer", 1}, {"Folder", 1}, {"QueryHide", 0}, {"QueryQuit", 0},
+    {"DisplayCloseAll", 1}, {"DisplayMinimizeAll", 1}, {"DisplayDrive", 1},
+    {"DisplayFolderHistory", 1}, {"MenuPosAppBar", 1}, {"MenuPosStartButton", 1},
+    {"MenuPosTray", 1}, {"MenuPosHotKey", 1}, {"IndexFunctionKey", 0}, {"IndexVirtualKey", 'Q'},
+    {"SortMenuItem", 1}, {"FunctionCommand", 1}, {"DesktopIcon", 1}, {"MenuPosDesktop", 1},
+    {"MenuPosDesktopLeft", 1}, {"MenuPosDesktopRight", 1}, {"MenuPosDesktopTop", 1},
+    {"MenuPosDesktopBottom", 1}, {"DisplayCDROM", 1}, {"DisplayFixed", 1}, {"DisplayRemote", 1},
+    {"DisplayRemovable", 0}, {"DisplayHistoryFolder", 1}, {"DisplayHistoryIExplorer", 1},
+    {"DisplayMenuLargeIcon", 1}, {"DIsplayMenuIcons", 1}, {"DisplayMenuLogo", 1},
+    {"Use256ColorsIcon", 1}, {"HideStartup", 0}};
+
+std::vector<std::string> StoredNames() {
   std::vector<std::string> names;
   HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return names;
   char name[256];
   for (DWORD i = 0;; ++i) {
     DWORD length = sizeof name;
@@ -80,10 +98,75 @@ TEST_F(SettingsStoreTest, ValueNamesAreWrittenWithTheirExactSpelling) {
     names.emplace_back(name, length);
   }
   RegCloseKey(key);
-  // Registry names ignore case, but the stored spelling is what other
-  // readers of the key see.
-  EXPECT_NE(std::find(names.begin(), names.end(), "DIsplayMenuIcons"), names.end());
-  EXPECT_EQ(names.size(), 36u);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(SettingsStoreTest, WithoutTheKeyTheDefaultsAreWhatGetsStored) {
+  ASSERT_EQ(LoadSettings(), 0);
+  ASSERT_EQ(SaveSettings(), 1);
+  std::vector<std::string> expectedNames = {"UserAppCaption", "UserClassName"};
+  for (const auto& [name, value] : kStoredDefaults) {
+    expectedNames.push_back(name);
+    DWORD type = 0;
+    std::string data;
+    ASSERT_TRUE(key_.GetRaw(name, type, data)) << name;
+    EXPECT_EQ(data, std::string(reinterpret_cast<const char*>(&value), sizeof value)) << name;
+  }
+  std::sort(expectedNames.begin(), expectedNames.end());
+  EXPECT_EQ(StoredNames(), expectedNames);
+}
+
+TEST_F(SettingsStoreTest, EveryStoredNumberLoadsIntoItsOwnField) {
+  DWORD distinct = 100;
+  for (const auto& entry : kStoredDefaults) key_.SetDword(entry.first, distinct++);
+  ASSERT_EQ(LoadSettings(), 1);
+  key_.Clear();
+  ASSERT_EQ(SaveSettings(), 1);
+  distinct = 100;
+  for (const auto& entry : kStoredDefaults) {
+    const DWORD value = distinct++;
+    DWORD type = 0;
+    std::string data;
+    ASSERT_TRUE(key_.GetRaw(entry.first, type, data)) << entry.first;
+    EXPECT_EQ(data, std::string(reinterpret_cast<const char*>(&value), sizeof value))
+        << entry.first;
+  }
+}
+
+// Makes HKEY_CURRENT_USER of this process a fresh volatile key, under which
+// no lasting key can be created.
+class VolatileUserRoot {
+ public:
+  VolatileUserRoot() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, kPath, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                    nullptr, &root_, nullptr);
+    overridden_ = root_ && RegOverridePredefKey(HKEY_CURRENT_USER, root_) == ERROR_SUCCESS;
+  }
+  ~VolatileUserRoot() {
+    if (overridden_) RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    if (root_) RegCloseKey(root_);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kPath);
+  }
+  VolatileUserRoot(const VolatileUserRoot&) = delete;
+  VolatileUserRoot& operator=(const VolatileUserRoot&) = delete;
+  bool Ready() const { return overridden_; }
+
+ private:
+  static constexpr char kPath[] = "StowpouchTestVolatileRoot";
+  HKEY root_ = nullptr;
+  bool overridden_ = false;
+};
+
+TEST_F(SettingsStoreTest, SavingSaysSoWhenTheKeyCannotBeCreated) {
+  {
+    VolatileUserRoot root;
+    ASSERT_TRUE(root.Ready());
+    EXPECT_EQ(SaveKindSettings(), 0);
+    EXPECT_EQ(SaveSettings(), 0);
+    EXPECT_EQ(LoadSettings(), 0);
+  }
+  EXPECT_TRUE(StoredNames().empty());
 }
 
 TEST_F(SettingsStoreTest, KindSettingsWriteOnlyKindsAndLists) {

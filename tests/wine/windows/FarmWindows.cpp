@@ -79,14 +79,14 @@ WindowList FarmTest::FarmEnumerationOrder() const {
 
 PouchLists FarmTest::FarmPouchLists(int includeMinimized) {
   PouchLists lists;
-  EXPECT_EQ(BuildPouchLists(lists, includeMinimized), 1);
+  BuildPouchLists(lists, includeMinimized);
   for (WindowList& list : lists) list = Own(list);
   return lists;
 }
 
 WindowList FarmTest::FarmOtherWindows(int includeMinimized) {
   WindowList others;
-  EXPECT_EQ(BuildOtherWindowList(others, includeMinimized), 1);
+  BuildOtherWindowList(others, includeMinimized);
   return Own(others);
 }
 

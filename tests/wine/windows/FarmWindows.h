@@ -43,16 +43,20 @@ class FarmTest : public testing::Test {
   WindowList FarmEnumerationOrder() const;
 
   // Runs a read of the window lists until the farm's windows keep their
-  // stacking order across it: the platform activates a new program's windows
-  // a little after they appear, and that reorders them.
+  // stacking order across it, each attempt after the farm has handled what
+  // was pending for it: the platform restacks a new program's windows a
+  // little after they appear. Fails the test when the order never holds.
   template <typename Read>
   auto WhileOrderHolds(Read read) {
-    for (int attempt = 0;; ++attempt) {
+    decltype(read()) result{};
+    const bool held = WaitUntil([&] {
+      if (!farm_.Settle()) return false;
       const WindowList before = FarmEnumerationOrder();
-      auto result = read();
-      if (FarmEnumerationOrder() == before || attempt == 20) return result;
-      Sleep(50);
-    }
+      result = read();
+      return FarmEnumerationOrder() == before;
+    });
+    EXPECT_TRUE(held) << "the farm's windows kept changing their stacking order";
+    return result;
   }
   PouchLists FarmPouchLists(int includeMinimized);
   WindowList FarmOtherWindows(int includeMinimized);

@@ -152,7 +152,7 @@ TEST_F(WindowListsTest, CandidatesAreAppendedInEnumerationOrder) {
   const HWND sentinel = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
   const WindowList candidates = WhileOrderHolds([&] {
     WindowList list{sentinel};
-    EXPECT_EQ(EnumerateCandidateWindows(list), 1);
+    EnumerateCandidateWindows(list);
     return list;
   });
   ASSERT_FALSE(candidates.empty());

@@ -29,9 +29,19 @@ enum Request : ULONG_PTR {
   kDestroy = 0x57460002,  // std::int64_t window; answers 1 when destroyed
   kQuit = 0x57460003,     // no data; answers 1
   kTimesHidden = 0x57460004,  // std::int64_t window; answers how often it was hidden, or -1
-  kHang = 0x57460005,         // std::uint32_t milliseconds; answers 1, then stops taking messages
+  kHang = 0x57460005,         // no data; answers 1, then takes no message until released
   kHoldHotKey = 0x57460006,   // HotKeyRecord; answers 1 when the farm now holds the hotkey
+  kSettle = 0x57460007,       // no data; answers 1 once what was pending for the farm's thread
+                              // (sent messages, window-system events) has been handled
 };
+
+// The event that ends a hang: the client makes it before asking for the
+// hang and sets it to release the farm. A farm whose client never does
+// gives up after kMaxHangMs.
+inline std::string HangReleaseEventName(DWORD farmProcessId) {
+  return "Local\\StowpouchWindowFarm.Release." + std::to_string(farmProcessId);
+}
+constexpr DWORD kMaxHangMs = 60000;
 
 // Windows of a nesting deeper than this run into the platform's own limits.
 constexpr int kMaxDepth = 32;

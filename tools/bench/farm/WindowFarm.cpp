@@ -141,12 +141,12 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       PostQuitMessage(0);
       return 1;
     case protocol::kHang: {
-      std::uint32_t ms = 0;
-      if (request.cbData != sizeof ms || request.lpData == nullptr) return 0;
-      std::memcpy(&ms, request.lpData, sizeof ms);
+      UniqueKernelHandle release(OpenEventA(
+          SYNCHRONIZE, FALSE, protocol::HangReleaseEventName(GetCurrentProcessId()).c_str()));
+      if (!release) return 0;
       // The client is released first; then this thread takes no message.
       ReplyMessage(1);
-      Sleep(ms);
+      WaitForSingleObject(release.Get(), protocol::kMaxHangMs);
       return 1;
     }
     case protocol::kHoldHotKey: {
@@ -158,6 +158,13 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
                             hotKey.virtualKey)
                  ? 1
                  : 0;
+    }
+    case protocol::kSettle: {
+      // A peek handles the sent messages and the window-system events that
+      // wait for this thread, such as an activation and the raise it brings.
+      MSG pending;
+      PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+      return 1;
     }
     case protocol::kTimesHidden: {
       std::int64_t wire = 0;

@@ -30,10 +30,24 @@ bool WindowFarm::Destroy(HWND window) {
   return process_.Request(protocol::kDestroy, &wire, sizeof wire, &answer) && answer != 0;
 }
 
-bool WindowFarm::Hang(DWORD ms) {
-  const std::uint32_t wire = ms;
+WindowFarm::~WindowFarm() { EndHang(); }
+
+bool WindowFarm::Hang() {
+  if (!release_)
+    release_.Reset(CreateEventA(nullptr, TRUE, FALSE,
+                                protocol::HangReleaseEventName(ProcessId()).c_str()));
   LRESULT answer = 0;
-  return process_.Request(protocol::kHang, &wire, sizeof wire, &answer) && answer == 1;
+  return release_ && ResetEvent(release_.Get()) &&
+         process_.Request(protocol::kHang, nullptr, 0, &answer) && answer == 1;
+}
+
+void WindowFarm::EndHang() {
+  if (release_) SetEvent(release_.Get());
+}
+
+bool WindowFarm::Settle() {
+  LRESULT answer = 0;
+  return process_.Request(protocol::kSettle, nullptr, 0, &answer) && answer == 1;
 }
 
 bool WindowFarm::HoldHotKey(UINT modifiers, UINT virtualKey) {

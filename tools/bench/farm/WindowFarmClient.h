@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Handles.h"
 #include "tools/bench/helper/HelperClient.h"
 
 namespace farm {
@@ -39,7 +40,8 @@ class WindowFarm {
   // Starts WindowFarm.exe from this program's folder and waits until it
   // takes requests; Running() tells whether that worked.
   WindowFarm();
-  // The destructor ends the farm and with it every window it made.
+  // Ends the farm and with it every window it made.
+  ~WindowFarm();
   WindowFarm(const WindowFarm&) = delete;
   WindowFarm& operator=(const WindowFarm&) = delete;
 
@@ -53,9 +55,12 @@ class WindowFarm {
   // How often a farm window has been hidden (WM_SHOWWINDOW with FALSE) by
   // anyone, or -1 when the farm does not know it.
   int TimesHidden(HWND window);
-  // Makes the farm stop taking messages for `ms`, as a program does that
-  // hangs; returns at once.
-  bool Hang(DWORD ms);
+  // Makes the farm stop taking messages, as a program does that hangs,
+  // until EndHang (or a minute has passed); returns at once.
+  bool Hang();
+  void EndHang();
+  // Returns once the farm's thread has handled what was pending for it.
+  bool Settle();
   // Registers a global hotkey in the farm's process, held until the farm
   // ends; false when the system refused it.
   bool HoldHotKey(UINT modifiers, UINT virtualKey);
@@ -64,6 +69,7 @@ class WindowFarm {
 
  private:
   helper::HelperProcess process_;
+  UniqueKernelHandle release_;
 };
 
 }  // namespace farm
