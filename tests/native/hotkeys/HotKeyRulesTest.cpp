@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hotkeys/HotKeyList.h"
-#include "menu/FunctionCommandTable.h"
+#include "common/FunctionCommandTable.h"
 
 namespace {
 
