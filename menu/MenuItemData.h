@@ -1,0 +1,49 @@
+#pragma once
+// The record behind each owner-drawn item of the pouch menu, and the
+// process-wide state of the menu being shown. Records live at a fixed address
+// from their creation until the menu's teardown: the items point at them.
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct MenuItemData {
+  char szText[MAX_PATH];  // may hold a tab and a shortcut-key text
+  HWND hWnd;              // pouch-window items
+  int32_t nID;            // the item's command identifier
+  int32_t nFreeMB;        // drives: free space in MB units (1 GB = 1000), -1 unknown
+  int32_t nTotalMB;       // drives: size in the same units, 0 unknown
+  char szPath[MAX_PATH];      // desktop entries: what is opened
+  char szIconPath[MAX_PATH];  // desktop shortcuts: the icon location file
+  uint16_t nIconIndex;        // desktop shortcuts: the icon index
+  int32_t nKind;              // pouch-window items: the WindowKind
+  int32_t nFunction;          // function items: the index in the function table
+};
+
+// Copies text into a record's text field, cut to what the field holds.
+template <std::size_t N>
+void SetMenuText(char (&field)[N], const std::string& text) {
+  const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
+  text.copy(field, length);
+  field[length] = '\0';
+}
+
+// The records of the menu being shown, in creation order.
+std::vector<std::unique_ptr<MenuItemData>>& MenuItemList();
+// A new zeroed record with the identifier, appended to MenuItemList.
+MenuItemData* NewMenuItemRecord(int32_t id);
+void FreeMenuItemRecords();
+// The record of the menu being shown with this identifier; null if none.
+MenuItemData* FindMenuItemRecord(int32_t id);
+
+// The identifier of the item last appended to the root menu; -1 before the
+// first.
+int32_t& LastRootItemId();
+
+// Appends an owner-drawn item carrying `record` (null for a separator);
+// `submenu` makes it the entry that opens that submenu.
+bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu = nullptr);
+// The same on the root menu, which also moves LastRootItemId.
+bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu = nullptr);
