@@ -34,6 +34,8 @@ constexpr int32_t kDesktopItemCount = 95;
 constexpr int32_t kFunctionEntry = 2924;  // opens the Function Command submenu
 constexpr int32_t kFunctionItemFirst = 2925;
 constexpr int32_t kFunctionItemCount = 8;
+// The range that counts as function items reaches beyond the eight.
+constexpr int32_t kFunctionItemLast = 3023;
 
 constexpr int32_t DriveId(char letter) { return kDriveBase + static_cast<unsigned char>(letter); }
 
@@ -43,7 +45,7 @@ constexpr bool IsDriveId(int32_t id) { return id >= kDriveRangeFirst && id <= kD
 // are root items.
 constexpr bool IsSubmenuItemId(int32_t id) {
   return (id >= 2425 && id <= 2523) || (id >= 2525 && id <= 2623) || (id >= 2825 && id <= 2923) ||
-         (id >= 2925 && id <= 3023);
+         (id >= 2925 && id <= kFunctionItemLast);
 }
 
 }  // namespace menu_id

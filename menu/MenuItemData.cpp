@@ -14,6 +14,11 @@ MenuItemData* NewMenuItemRecord(int32_t id) {
   return MenuItemList().back().get();
 }
 
+void SetMenuWindow(MenuItemData& record, HWND window) {
+  record.hWnd = window;
+  record.nWindowThread = GetWindowThreadProcessId(window, nullptr);
+}
+
 void FreeMenuItemRecords() { MenuItemList().clear(); }
 
 MenuItemData* FindMenuItemRecord(int32_t id) {

@@ -20,7 +20,13 @@ struct MenuItemData {
   uint16_t nIconIndex;        // desktop shortcuts: the icon index
   int32_t nKind;              // pouch-window items: the WindowKind
   int32_t nFunction;          // function items: the index in the function table
+  DWORD nWindowThread;        // pouch-window items: the thread that owned hWnd
 };
+
+// Makes a record stand for a pouch window: the handle and the thread that
+// owns it now, so that a handle reused while the menu was open is not taken
+// for the listed window.
+void SetMenuWindow(MenuItemData& record, HWND window);
 
 // Copies text into a record's text field, cut to what the field holds.
 template <std::size_t N>

@@ -14,6 +14,8 @@
 class SavedWindow {
  public:
   explicit SavedWindow(HWND window);
+  // A window saved earlier by its handle and the thread that owned it then.
+  SavedWindow(HWND window, DWORD thread) : window_(window), thread_(thread) {}
   HWND Get() const { return window_; }
   // Still a window, and still the one that was saved.
   bool StillThere() const;
