@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the product's includes only point down the layers:
 #   common, resources < framework < settings < windows
-#   < hotkeys, menu, outside, shellext, about < app
+#   < hotkeys, outside, shellext, about < menu < app
 # A folder may include its own files and those of lower layers, never a
 # folder of its own layer or above. Prints each offending include; exits 1
 # when there is one.
@@ -14,8 +14,9 @@ layer_of() {
     framework) echo 1 ;;
     settings) echo 2 ;;
     windows) echo 3 ;;
-    hotkeys | menu | outside | shellext | about) echo 4 ;;
-    app) echo 5 ;;
+    hotkeys | outside | shellext | about) echo 4 ;;
+    menu) echo 5 ;;
+    app) echo 6 ;;
     *) echo "" ;;
   esac
 }
