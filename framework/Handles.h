@@ -2,6 +2,7 @@
 // Owners for the handles the platform gives out: each stores its handle,
 // cannot be copied, and releases it exactly once.
 #include <windows.h>
+#include <shtypes.h>  // LPITEMIDLIST
 
 #include <utility>
 
@@ -79,6 +80,18 @@ struct GlobalAtomTraits {
   static Handle Invalid() { return 0; }
   static void Close(Handle h) { GlobalDeleteAtom(h); }
 };
+// FindFirstFile reports failure with INVALID_HANDLE_VALUE too.
+struct FindFileTraits {
+  using Handle = HANDLE;
+  static Handle Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Handle h) { FindClose(h); }
+};
+// Item identifier lists and other blocks the shell allocates for the caller.
+struct IdListTraits {
+  using Handle = LPITEMIDLIST;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { CoTaskMemFree(h); }
+};
 struct WindowTraits {
   using Handle = HWND;
   static Handle Invalid() { return nullptr; }
@@ -94,6 +107,49 @@ using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueGlobalAtom = UniqueHandle<GlobalAtomTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueFindFile = UniqueHandle<FindFileTraits>;
+using UniqueIdList = UniqueHandle<IdListTraits>;
+
+// One reference to a COM interface, released when the owner goes.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() { Reset(); }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* Get() const { return pointer_; }
+  Interface* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+  void Reset() {
+    if (pointer_) pointer_->Release();
+    pointer_ = nullptr;
+  }
+  // For the void** out-parameter of CoCreateInstance and QueryInterface.
+  void** Receive() {
+    Reset();
+    return reinterpret_cast<void**>(&pointer_);
+  }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// The screen's device context, released when the owner goes.
+class ScreenDC {
+ public:
+  ScreenDC() : dc_(GetDC(nullptr)) {}
+  ~ScreenDC() {
+    if (dc_) ReleaseDC(nullptr, dc_);
+  }
+  ScreenDC(const ScreenDC&) = delete;
+  ScreenDC& operator=(const ScreenDC&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
 
 // Selects a GDI object into a device context for the lifetime of the guard.
 class SelectedObject {
