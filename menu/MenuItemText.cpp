@@ -1,0 +1,12 @@
+#include "menu/MenuItemText.h"
+
+ItemTextParts SplitAtLastTab(const std::string& text) {
+  const std::string::size_type tab = text.rfind('\t');
+  if (tab == std::string::npos) return {text, std::string(), false};
+  return {text.substr(0, tab), text.substr(tab + 1), true};
+}
+
+std::string WithoutTrailingBlanks(const std::string& text) {
+  const std::string::size_type last = text.find_last_not_of(' ');
+  return last == std::string::npos ? std::string() : text.substr(0, last + 1);
+}
