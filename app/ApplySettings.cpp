@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/MenuHotKey.h"
 #include "app/TaskbarFilterReload.h"
+#include "menu/MenuRendering.h"
 #include "outside/keysnare/Keysnare.h"
 #include "outside/sprigload/Sprigload.h"
 #include "settings/SettingsStore.h"
@@ -36,6 +37,7 @@ void ApplySettings() {
   // button through it.
   ReloadTaskbarFilter();
   RefreshTaskbarButtons();
+  UpdateMenuMetrics();
   ApplyMenuHotKey(mainWindow, settings);
   ApplyDesktopEdges(mainWindow, settings);
   KeysnareStartHook(mainWindow);

@@ -14,6 +14,8 @@
 #include "hotkeys/HotKeys.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/FunctionCommands.h"
+#include "menu/MenuKeyboard.h"
+#include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
@@ -23,6 +25,13 @@
 #include "windows/WindowCommands.h"
 
 namespace {
+
+// The one main window, whose icons the pouch menu draws.
+const CStowpouchDlg* g_mainDialog = nullptr;
+
+HICON MainWindowIcon(UINT resourceId, bool large) {
+  return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
+}
 
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
@@ -93,6 +102,8 @@ BOOL CStowpouchDlg::OnInitDialog() {
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
   SetMainWindow(m_hWnd);
+  g_mainDialog = this;
+  SetMenuIconSource(MainWindowIcon);
 
   std::string desktop;
   if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
@@ -172,8 +183,26 @@ bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
   }
 }
 
-bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
+    case WM_MEASUREITEM: {
+      auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (request->CtlType != ODT_MENU) return false;
+      MeasureMenuItem(*request);
+      result = TRUE;
+      return true;
+    }
+    case WM_MENUCHAR:
+      if (!(HIWORD(wParam) & MF_POPUP)) return false;
+      result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
+      return true;
+    case WM_DRAWITEM: {
+      const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (request->CtlType != ODT_MENU) return false;
+      DrawMenuItem(*request);
+      result = TRUE;
+      return true;
+    }
     case WM_PAINT:
       if (!IsIconic(m_hWnd)) return false;
       PaintMinimised();
@@ -269,6 +298,9 @@ void CStowpouchDlg::OnDestroy() {
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();
   RefreshTaskbarButtons();
+  FreeMenuFont();
+  SetMenuIconSource(nullptr);
+  g_mainDialog = nullptr;
   for (IconPair& pair : m_icons) {
     pair.large.Reset();
     pair.small.Reset();

@@ -11,6 +11,7 @@
 #include "hotkeys/HotKeyList.h"
 #include "menu/MenuIds.h"
 #include "menu/MenuItemData.h"
+#include "menu/MenuKeyboard.h"
 #include "menu/PouchMenuSections.h"
 
 namespace {
@@ -107,6 +108,26 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->hWnd, window);
   EXPECT_EQ(record->nKind, 4);
+}
+
+TEST_F(PouchMenuSectionsTest, ALetterSelectsTheNextItemBeginningWithIt) {
+  const UniqueMenu root(CreatePopupMenu());
+  LastRootItemId() = -1;
+  for (const char* title : {"apple", "Banana", "avocado"}) {
+    MenuItemData* record = NewMenuItemRecord(LastRootItemId() < 0 ? 2724 : LastRootItemId() + 1);
+    SetMenuText(record->szText, title);
+    AppendRootItem(root.Get(), record);
+  }
+  AppendRootItem(root.Get(), nullptr);  // a separator
+  EXPECT_EQ(AnswerMenuChar(root.Get(), 'A'), MAKELRESULT(0, MNC_SELECT));
+  EXPECT_EQ(AnswerMenuChar(root.Get(), 'b'), MAKELRESULT(1, MNC_SELECT));
+  MENUITEMINFOA selected{};
+  selected.cbSize = sizeof selected;
+  selected.fMask = MIIM_STATE;
+  selected.fState = MFS_HILITE;
+  ASSERT_TRUE(SetMenuItemInfoA(root.Get(), 0, TRUE, &selected));
+  EXPECT_EQ(AnswerMenuChar(root.Get(), 'a'), MAKELRESULT(2, MNC_SELECT));
+  EXPECT_EQ(AnswerMenuChar(root.Get(), 'z'), MAKELRESULT(0, MNC_IGNORE));
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#include "menu/MenuKeyboard.h"
+
+#include <string>
+#include <vector>
+
+#include "menu/MenuCharMatch.h"
+#include "menu/MenuItemData.h"
+
+LRESULT AnswerMenuChar(HMENU menu, char typed) {
+  std::vector<std::string> texts;
+  int selected = -1;
+  const int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_DATA | MIIM_STATE;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    const auto* record = reinterpret_cast<const MenuItemData*>(info.dwItemData);
+    texts.emplace_back(record ? record->szText : "");
+    if (info.fState & MFS_HILITE) selected = i;
+  }
+  const int match = MenuCharMatch(texts, selected, typed);
+  if (match < 0) return MAKELRESULT(0, MNC_IGNORE);
+  return MAKELRESULT(static_cast<WORD>(match), MNC_SELECT);
+}
