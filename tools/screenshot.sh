@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built Stowpouch.exe in the Wine desktop on a private Xvfb,
-# saves build/x86_64/screenshots/desktop.png and main-window.png, and stops
+# saves build/x86_64/screenshots/desktop.png, main-window.png and
+# pouch-menu.png (the menu opened as the Quick Launch shortcut opens it, with
+# two Explorer windows in the pouch), and stops
 # the program again. STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,4 +27,12 @@ import -window root -display "$DISPLAY" "$out/desktop.png"
 # The Wine desktop is the root window's only child, at its top-left corner.
 convert "$out/desktop.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/main-window.png"
 echo "Main window at $left,$top, ${width}x${height}"
-echo "Saved $out/desktop.png and $out/main-window.png"
+
+# Two Explorer windows (the bench's stand-in explorer) for the pouch, then
+# the menu as Dartlet asks for it.
+for _ in 1 2; do "$wine" "$build/bin/layout/explorer.exe" >/dev/null 2>&1 & done
+sleep 2
+(cd "$build/run" && "$wine" "$build/bin/Dartlet.exe" >/dev/null 2>&1)
+sleep 2
+import -window root -display "$DISPLAY" "$out/pouch-menu.png"
+echo "Saved $out/desktop.png, $out/main-window.png and $out/pouch-menu.png"

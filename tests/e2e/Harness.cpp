@@ -395,6 +395,29 @@ HWND Stowpouch::ShownMessageBox() const {
   return TopLevelWindow(process_.Id(), "#32770", kMessageBoxCaption);
 }
 
+namespace {
+constexpr char kPopupMenuClass[] = "#32768";
+}  // namespace
+
+HWND Stowpouch::WaitForPopupMenu() const {
+  HWND menu = nullptr;
+  WaitUntil([&] {
+    for (HWND window : TopLevelWindows(process_.Id(), kPopupMenuClass, nullptr))
+      if (IsWindowVisible(window)) menu = window;
+    return menu != nullptr;
+  });
+  return menu;
+}
+
+bool Stowpouch::CloseMenus() const {
+  const auto anyShown = [this] {
+    for (HWND window : TopLevelWindows(process_.Id(), kPopupMenuClass, nullptr))
+      if (IsWindowVisible(window)) return true;
+    return false;
+  };
+  return PressUntil({VK_ESCAPE}, [&] { return !anyShown(); });
+}
+
 HWND Stowpouch::WaitForMessageBox() const {
   HWND box = nullptr;
   WaitUntil([&] { return (box = ShownMessageBox()) != nullptr && IsWindowVisible(box); });

@@ -166,6 +166,12 @@ class Stowpouch {
   HWND WaitForMessageBox() const;
   static std::string MessageBoxText(HWND box);
 
+  // The program's pouch menu once it shows (the platform's popup menu
+  // window), or null after the deadline; and closing every open menu with
+  // Escape, true once none shows.
+  HWND WaitForPopupMenu() const;
+  bool CloseMenus() const;
+
   // The program's "Information Dialog", if one is open.
   HWND InformationDialog() const;
   HWND WaitForInformationDialog() const;

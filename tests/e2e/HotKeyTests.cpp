@@ -83,6 +83,8 @@ TEST_F(HotKeyTest, StartWithoutAListHoldsTheDefaultSetAndSavesIt) {
   EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
     return record.message == WM_HOTKEY && record.wParam == 'Q';
   }));
+  EXPECT_NE(app.WaitForPopupMenu(), nullptr);
+  ASSERT_TRUE(app.CloseMenus());
   ASSERT_TRUE(Quit(app));
   EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
   EXPECT_FALSE(HeldBySomeone(MOD_WIN, '1'));

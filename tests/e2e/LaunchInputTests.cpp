@@ -33,6 +33,8 @@ TEST_F(LaunchInputTest, DesktopEdgeClicksArriveWithTheirPoint) {
     EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
       return IsRecord(record, app.Window(), StowpouchMessage(), click.code, point);
     })) << "no edge message " << click.code << " for " << click.x << "," << click.y;
+    EXPECT_NE(app.WaitForPopupMenu(), nullptr) << "no pouch menu for edge " << click.code;
+    ASSERT_TRUE(app.CloseMenus());
   }
   ASSERT_TRUE(app.Settle());
   EXPECT_TRUE(app.process().Running());
@@ -62,6 +64,9 @@ TEST_F(LaunchInputTest, MenuHotKeyWorksTimeAfterTime) {
     EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
       return IsRecord(record, app.Window(), WM_HOTKEY, 'K', MAKELPARAM(MOD_CONTROL, 'K'));
     })) << "press " << press;
+    // The key is let go while its menu is open.
+    EXPECT_NE(app.WaitForPopupMenu(), nullptr) << "press " << press;
+    ASSERT_TRUE(app.CloseMenus());
     ASSERT_TRUE(app.Settle());
     const auto seen = app.Spy().Seen();
     EXPECT_EQ(press, std::count_if(seen.begin(), seen.end(), [](const spy::Record& record) {

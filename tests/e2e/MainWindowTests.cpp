@@ -135,6 +135,8 @@ TEST_F(MainWindowTest, DartletMessageArrives) {
   for (const spy::Record& record : app.Spy().Seen())
     if (record.message == StowpouchMessage()) got.emplace_back(record.wParam, record.lParam);
   EXPECT_EQ((std::vector<std::pair<uint64_t, int64_t>>{{kMsgLaunchShortcut, 0}}), got);
+  EXPECT_NE(app.WaitForPopupMenu(), nullptr) << "no pouch menu";
+  ASSERT_TRUE(app.CloseMenus());
   ASSERT_TRUE(app.Settle());
   EXPECT_TRUE(app.process().Running());
 }
