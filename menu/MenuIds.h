@@ -44,8 +44,10 @@ constexpr bool IsDriveId(int32_t id) { return id >= kDriveRangeFirst && id <= kD
 // Items that live inside a submenu; the four entries that open a submenu
 // are root items.
 constexpr bool IsSubmenuItemId(int32_t id) {
-  return (id >= 2425 && id <= 2523) || (id >= 2525 && id <= 2623) || (id >= 2825 && id <= 2923) ||
-         (id >= 2925 && id <= kFunctionItemLast);
+  return (id >= kCloseKindFirst && id <= kCloseAll) ||
+         (id >= kMinimizeKindFirst && id <= kMinimizeAll) ||
+         (id >= kDesktopFolder && id < kDesktopItemFirst + kDesktopItemCount) ||
+         (id >= kFunctionItemFirst && id <= kFunctionItemLast);
 }
 
 }  // namespace menu_id

@@ -74,9 +74,15 @@ HICON SpecialFolderSmallIcon(int csidl) {
   return ShellSmallIcon(reinterpret_cast<const char*>(folder.Get()), SHGFI_PIDL);
 }
 
+// The icons of the window kinds, by WindowKind; a user-defined window's
+// own class icon stands for it in the root menu.
+constexpr UINT kKindIcons[] = {IDI_FOLDER, IDI_EXPLORER, IDI_BROWSER, IDI_BROWSER2,
+                               IDI_APPLICATION_WINDOW};
+constexpr int kUserDefinedKind = 4;
+
 HICON WindowKindIcon(const MenuItemData& record, bool large) {
-  static constexpr UINT kKindIcons[] = {IDI_FOLDER, IDI_EXPLORER, IDI_BROWSER, IDI_BROWSER2};
-  if (record.nKind >= 0 && record.nKind < 4) return MainIcon(kKindIcons[record.nKind], large);
+  if (record.nKind >= 0 && record.nKind < kUserDefinedKind)
+    return MainIcon(kKindIcons[record.nKind], large);
   return reinterpret_cast<HICON>(GetClassLongPtrA(record.hWnd, large ? GCLP_HICON : GCLP_HICONSM));
 }
 
@@ -313,8 +319,6 @@ void DrawLogoBitmap(HDC dc, int x, int bandHeight, HBITMAP bitmap) {
 }
 
 HICON KindIconForIndex(int i) {
-  static constexpr UINT kKindIcons[] = {IDI_FOLDER, IDI_EXPLORER, IDI_BROWSER, IDI_BROWSER2,
-                                        IDI_APPLICATION_WINDOW};
-  if (i < 1 || i > 5) return nullptr;
+  if (i < 1 || i > kUserDefinedKind + 1) return nullptr;
   return MainIcon(kKindIcons[i - 1], false);
 }

@@ -14,8 +14,6 @@
 namespace windows_test {
 namespace {
 
-bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
-
 class MenuCommandsTest : public FarmTest {
  protected:
   void SetUp() override {

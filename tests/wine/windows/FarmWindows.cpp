@@ -15,6 +15,12 @@ bool WaitUntil(const std::function<bool()>& done) {
   }
 }
 
+WindowRect RectOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 std::vector<std::string> Titles(const WindowList& windows) {
   std::vector<std::string> titles;
   for (HWND window : windows) {

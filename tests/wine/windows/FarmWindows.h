@@ -13,12 +13,17 @@
 
 #include "settings/SettingsStore.h"
 #include "tools/bench/farm/WindowFarmClient.h"
+#include "windows/TileLayout.h"
 #include "windows/WindowLists.h"
 
 namespace windows_test {
 
 // The titles of `windows`, for messages that people can read.
 std::vector<std::string> Titles(const WindowList& windows);
+
+// Where a window is on the screen, and whether it is minimised.
+WindowRect RectOf(HWND window);
+inline bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
 
 // Polls until `done` holds or about ten seconds have passed.
 bool WaitUntil(const std::function<bool()>& done);

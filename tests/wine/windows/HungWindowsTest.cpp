@@ -11,12 +11,6 @@
 namespace windows_test {
 namespace {
 
-WindowRect RectOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
 using HungWindowsTest = FarmTest;
 
 TEST_F(HungWindowsTest, TilingMovesHungFoldersOnceTheyRunAgain) {

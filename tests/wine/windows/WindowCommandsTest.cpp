@@ -12,15 +12,8 @@ namespace {
 
 using farm::ShowState;
 
-bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
 bool Visible(HWND window) { return IsWindowVisible(window) != FALSE; }
 bool Gone(HWND window) { return IsWindow(window) == FALSE; }
-
-WindowRect RectOf(HWND window) {
-  RECT r{};
-  GetWindowRect(window, &r);
-  return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 class WindowCommandsTest : public FarmTest {
  protected:
