@@ -142,6 +142,10 @@ void DrawDriveBar(HDC dc, const MenuItemData& record, const MenuRect& item) {
   const DriveBar bar =
       DriveBarFor(item, g_metrics, g_state.DriveBarLeft, record.nFreeMB, record.nTotalMB);
   if (!bar.shown) return;
+  // The menu's device context may come with a null pen and the menu's own
+  // brush (Wine's does), which would leave the bar without its outline.
+  const SelectedObject pen(dc, GetStockObject(BLACK_PEN));
+  const SelectedObject white(dc, GetStockObject(WHITE_BRUSH));
   Rectangle(dc, bar.frame.left, bar.frame.top, bar.frame.right, bar.frame.bottom);
   const SelectedObject grey(dc, GetStockObject(LTGRAY_BRUSH));
   Rectangle(dc, bar.free.left, bar.free.top, bar.free.right, bar.free.bottom);
