@@ -33,7 +33,8 @@ int32_t& LastRootItemId() {
 }
 
 bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
-  UINT flags = MF_OWNERDRAW;
+  // A separator is still drawn by us; marked as one, the arrow keys pass it.
+  UINT flags = record ? MF_OWNERDRAW : MF_OWNERDRAW | MF_SEPARATOR;
   UINT_PTR item = record ? static_cast<UINT_PTR>(record->nID) : menu_id::kSeparator;
   if (submenu) {
     flags |= MF_POPUP;
