@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Starts the built Stowpouch.exe in the Wine desktop on a private Xvfb,
-# saves build/x86_64/screenshots/desktop.png, main-window.png and
-# pouch-menu.png (the menu opened as the Quick Launch shortcut opens it, with
-# two Explorer windows in the pouch), and stops
-# the program again. STOWPOUCH_BUILD names another build folder.
+# Starts the built Stowpouch.exe in the Wine desktop on a private Xvfb and
+# saves in build/x86_64/screenshots:
+#   pouch-menu.png, pouch-menu-small.png  the pouch menu with large and with
+#     small icons, opened as the Quick Launch shortcut opens it, with folder,
+#     Explorer and web-page windows in the pouch and the Desktop Icons
+#     submenu open (the pictures that the end-to-end look test checks);
+#   desktop.png, main-window.png          the main window as it starts.
+# STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${STOWPOUCH_BUILD:-$root/build/x86_64}"
@@ -14,6 +17,12 @@ export BENCH_OWN_DISPLAY=1
 bench_enter "$build"
 trap 'bench_leave "$build"' EXIT
 wine=$(bench_wine)
+
+STOWPOUCH_PICTURES=$("$wine" winepath -w "$out" 2>/dev/null | tr -d '\r') \
+  "$build/wine-run" "$build/bin/e2e_tests.exe" --gtest_filter='*PouchMenuLook*' >/dev/null
+convert "$out/pouch-menu-large.bmp" "$out/pouch-menu.png"
+convert "$out/pouch-menu-small.bmp" "$out/pouch-menu-small.png"
+rm -f "$out"/pouch-menu-*.bmp
 
 # In a folder of its own, where it keeps its shortcut list.
 mkdir -p "$build/run"
@@ -28,11 +37,4 @@ import -window root -display "$DISPLAY" "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/main-window.png"
 echo "Main window at $left,$top, ${width}x${height}"
 
-# Two Explorer windows (the bench's stand-in explorer) for the pouch, then
-# the menu as Dartlet asks for it.
-for _ in 1 2; do "$wine" "$build/bin/layout/explorer.exe" >/dev/null 2>&1 & done
-sleep 2
-(cd "$build/run" && "$wine" "$build/bin/Dartlet.exe" >/dev/null 2>&1)
-sleep 2
-import -window root -display "$DISPLAY" "$out/pouch-menu.png"
-echo "Saved $out/desktop.png, $out/main-window.png and $out/pouch-menu.png"
+echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/desktop.png and $out/main-window.png"

@@ -240,6 +240,67 @@ bool ClickAt(int x, int y) {
   return SendInput(3, input, sizeof(INPUT)) == 3;
 }
 
+// ---- the screen ----------------------------------------------------------------
+
+ScreenPicture::ScreenPicture() {
+  const ScreenDC screen;
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const HDC memory = CreateCompatibleDC(screen.Get());
+  if (!memory) return;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const UniqueGdiObject bitmap(CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (bitmap) {
+    const SelectedObject selected(memory, bitmap.Get());
+    if (BitBlt(memory, 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY)) {
+      GdiFlush();
+      const auto* first = static_cast<const RGBQUAD*>(bits);
+      pixels_.assign(first, first + std::size_t(width) * height);
+      width_ = width;
+      height_ = height;
+    }
+  }
+  DeleteDC(memory);
+}
+
+COLORREF ScreenPicture::At(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return RGB(0, 0, 0);
+  const RGBQUAD& pixel = pixels_[std::size_t(y) * width_ + x];
+  return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
+}
+
+bool ScreenPicture::Save(const std::string& path) const {
+  const int rowBytes = (width_ * 3 + 3) & ~3;
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = width_;
+  header.biHeight = height_;  // rows bottom up
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;  // "BM"
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + DWORD(rowBytes) * height_;
+  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
+  for (int y = height_ - 1; y >= 0; --y) {
+    std::string row(std::size_t(rowBytes), '\0');
+    for (int x = 0; x < width_; ++x) {
+      const RGBQUAD& pixel = pixels_[std::size_t(y) * width_ + x];
+      row[std::size_t(x) * 3] = char(pixel.rgbBlue);
+      row[std::size_t(x) * 3 + 1] = char(pixel.rgbGreen);
+      row[std::size_t(x) * 3 + 2] = char(pixel.rgbRed);
+    }
+    bytes += row;
+  }
+  return Taken() && WriteFileBytes(path, bytes);
+}
+
 // ---- the message spy ------------------------------------------------------------
 
 MessageSpy::MessageSpy(DWORD threadId, std::initializer_list<UINT> watched) {

@@ -101,6 +101,24 @@ bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& 
 // A left click at a point of the screen.
 bool ClickAt(int x, int y);
 
+// ---- the screen ----------------------------------------------------------------
+
+// The screen as the display shows it now, read back once.
+class ScreenPicture {
+ public:
+  ScreenPicture();
+  bool Taken() const { return !pixels_.empty(); }
+  // The colour at a point of the screen; black outside it.
+  COLORREF At(int x, int y) const;
+  // A 24-bit bitmap file of the picture.
+  bool Save(const std::string& path) const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<RGBQUAD> pixels_;  // rows top down
+};
+
 // ---- the message spy ------------------------------------------------------------
 
 // Hooks a thread of another process; everything it takes from its queue

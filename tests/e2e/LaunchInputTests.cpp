@@ -20,20 +20,32 @@ bool IsRecord(const spy::Record& record, HWND window, UINT message, uint64_t wPa
 TEST_F(LaunchInputTest, DesktopEdgeClicksArriveWithTheirPoint) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
+  // Where the menu meets the click: its left, right or middle, its top.
+  enum class Meets { kLeft, kRight, kMiddle };
   struct EdgeClick {
     int x, y;
     uint64_t code;
+    Meets meets;
   };
   // The main window covers the top-left corner; these points are bare desktop.
   const int right = GetSystemMetrics(SM_CXSCREEN) - 1;
-  for (const EdgeClick& click : {EdgeClick{0, 500, kMsgEdgeLeft}, EdgeClick{right, 400, kMsgEdgeRight},
-                                 EdgeClick{700, 0, kMsgEdgeTop}}) {
+  for (const EdgeClick& click :
+       {EdgeClick{0, 500, kMsgEdgeLeft, Meets::kLeft}, EdgeClick{right, 400, kMsgEdgeRight, Meets::kRight},
+        EdgeClick{700, 0, kMsgEdgeTop, Meets::kMiddle}}) {
     ASSERT_TRUE(ClickAt(click.x, click.y));
     const LPARAM point = MAKELPARAM(click.x, click.y);
     EXPECT_TRUE(app.Spy().WaitFor([&](const spy::Record& record) {
       return IsRecord(record, app.Window(), StowpouchMessage(), click.code, point);
     })) << "no edge message " << click.code << " for " << click.x << "," << click.y;
-    EXPECT_NE(app.WaitForPopupMenu(), nullptr) << "no pouch menu for edge " << click.code;
+    const HWND menu = app.WaitForPopupMenu();
+    EXPECT_NE(menu, nullptr) << "no pouch menu for edge " << click.code;
+    RECT placed{};
+    GetWindowRect(menu, &placed);
+    const int x = click.meets == Meets::kLeft    ? placed.left
+                  : click.meets == Meets::kRight ? placed.right
+                                                 : (placed.left + placed.right) / 2;
+    EXPECT_NEAR(click.x, x, click.meets == Meets::kMiddle ? 1 : 0) << "edge " << click.code;
+    EXPECT_EQ(click.y, placed.top) << "edge " << click.code;
     ASSERT_TRUE(app.CloseMenus());
   }
   ASSERT_TRUE(app.Settle());

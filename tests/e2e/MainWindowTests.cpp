@@ -126,6 +126,7 @@ TEST_F(MainWindowTest, SystemMenuEndsWithAbout) {
 TEST_F(MainWindowTest, DartletMessageArrives) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(SetCursorPos(500, 300));
   EXPECT_EQ(0u, RunToEnd(BinFolder() + "Dartlet.exe"));
   const uintptr_t window = reinterpret_cast<uintptr_t>(app.Window());
   EXPECT_TRUE(app.Spy().WaitFor([window](const spy::Record& record) {
@@ -135,7 +136,15 @@ TEST_F(MainWindowTest, DartletMessageArrives) {
   for (const spy::Record& record : app.Spy().Seen())
     if (record.message == StowpouchMessage()) got.emplace_back(record.wParam, record.lParam);
   EXPECT_EQ((std::vector<std::pair<uint64_t, int64_t>>{{kMsgLaunchShortcut, 0}}), got);
-  EXPECT_NE(app.WaitForPopupMenu(), nullptr) << "no pouch menu";
+  const HWND menu = app.WaitForPopupMenu();
+  ASSERT_NE(menu, nullptr) << "no pouch menu";
+  // The Quick Launch shortcut's menu stands on the taskbar, centred on the
+  // cursor.
+  RECT placed{}, taskbar{};
+  GetWindowRect(menu, &placed);
+  ASSERT_TRUE(GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar));
+  EXPECT_EQ(taskbar.top, placed.bottom);
+  EXPECT_NEAR(500, (placed.left + placed.right) / 2, 1);
   ASSERT_TRUE(app.CloseMenus());
   ASSERT_TRUE(app.Settle());
   EXPECT_TRUE(app.process().Running());

@@ -19,6 +19,18 @@ class PouchMenuTest : public StowpouchTest {
     ASSERT_TRUE(apple && banana);
   }
 
+  // Opens the menu as the Quick Launch shortcut does, goes down to the
+  // `entry`th item, into its submenu and chooses the submenu's first item.
+  void ChooseFirstOfSubmenu(Stowpouch& app, int entry) {
+    PostMessageA(app.Window(), StowpouchMessage(), kMsgLaunchShortcut, 0);
+    ASSERT_NE(app.WaitForPopupMenu(), nullptr);
+    for (int down = 0; down < entry; ++down) ASSERT_TRUE(PressKey(VK_DOWN));
+    ASSERT_TRUE(PressKey(VK_RIGHT));
+    ASSERT_TRUE(WaitUntil([&] { return ShownMenus(app) == 2; }));
+    ASSERT_TRUE(PressKey(VK_RETURN));
+    ASSERT_TRUE(WaitUntil([&] { return ShownMenus(app) == 0; }));
+  }
+
   std::size_t ShownMenus(Stowpouch& app) {
     std::size_t shown = 0;
     for (HWND window : TopLevelWindows(app.process().Id(), "#32768", nullptr))
@@ -33,8 +45,15 @@ class PouchMenuTest : public StowpouchTest {
 TEST_F(PouchMenuTest, TheKeyboardBringsTheChosenWindowBack) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
+  // The hotkey's menu opens with its top-left corner at the cursor.
+  ASSERT_TRUE(SetCursorPos(300, 200));
   ASSERT_TRUE(PressChord({VK_LWIN, 'Q'}));
-  ASSERT_NE(app.WaitForPopupMenu(), nullptr);
+  const HWND menu = app.WaitForPopupMenu();
+  ASSERT_NE(menu, nullptr);
+  RECT placed{};
+  GetWindowRect(menu, &placed);
+  EXPECT_EQ(300, placed.left);
+  EXPECT_EQ(200, placed.top);
   // The windows end the root menu, sorted: up from nothing selected is
   // "Banana folder", once more "Apple folder".
   ASSERT_TRUE(PressKey(VK_UP));
@@ -53,6 +72,27 @@ TEST_F(PouchMenuTest, ASecondRequestWhileTheMenuIsOpenOpensNothing) {
   ASSERT_TRUE(app.Settle());
   EXPECT_EQ(ShownMenus(app), 1u);
   ASSERT_TRUE(app.CloseMenus());
+  EXPECT_TRUE(IsIconic(apple));
+}
+
+// Without the Desktop Icons entry the Function, Close and Minimize entries
+// lead the menu.
+TEST_F(PouchMenuTest, CloseFolderClosesEveryFolderWindow) {
+  ResetSettings({{"DesktopIcon", 0}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  ChooseFirstOfSubmenu(app, 2);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(apple) && !IsWindow(banana); }));
+}
+
+TEST_F(PouchMenuTest, MinimizeRestoreAllTwiceLeavesTheMinimizedAsTheyWere) {
+  ResetSettings({{"DesktopIcon", 0}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  ChooseFirstOfSubmenu(app, 1);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(banana) != FALSE; }));
+  ChooseFirstOfSubmenu(app, 1);
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(banana); }));
   EXPECT_TRUE(IsIconic(apple));
 }
 
