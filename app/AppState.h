@@ -10,6 +10,9 @@
 // "SystemHotKeyMsg"; 0 until RegisterAppMessages.
 UINT StowpouchMessage();
 UINT SystemHotKeyMessage();
+// "TaskbarCreated", which a shell that (re)starts sends to every top-level
+// window.
+UINT TaskbarCreatedMessage();
 void RegisterAppMessages();
 
 // Shows a main window normally, also when it was hidden, brings it to the

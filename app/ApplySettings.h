@@ -1,9 +1,14 @@
 #pragma once
 
-// Makes the taskbar buttons and the launch surfaces follow the settings
-// record: Graftling's taskbar filter and the buttons it lets through, the
-// menu hotkey, the desktop-edge watch and the Windows-key hook.
+// Makes the launch surfaces and the taskbar buttons follow the settings
+// record: the Quick Launch shortcut, Graftling's taskbar filter and the
+// buttons it lets through, the tray icon, the menu metrics, the menu
+// hotkey, the desktop-edge watch and the Windows-key hook.
 void ApplySettings();
+
+// After a shell (re)started: the tray icon again, and Graftling in the new
+// shell when it is not there yet, then the buttons rebuilt through it.
+void ReconnectToShell();
 
 // Stops the desktop-edge watch and the Windows-key hook at shutdown.
 void StopOutsideComponents();

@@ -10,6 +10,8 @@
 #include "app/InformationDialog.h"
 #include "app/LaunchRequests.h"
 #include "app/MenuHotKey.h"
+#include "app/TrayIcon.h"
+#include "app/TrayMenu.h"
 #include "framework/WinApp.h"
 #include "hotkeys/HotKeys.h"
 #include "menu/DiskFreeSpace.h"
@@ -165,7 +167,10 @@ void CStowpouchDlg::OnCancel() {
 }
 
 bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
-  if (code != BN_CLICKED) return false;
+  return code == BN_CLICKED && OnButton(id);
+}
+
+bool CStowpouchDlg::OnButton(WORD id) {
   switch (id) {
     case IDC_EXIT:
       OnCancel();
@@ -203,6 +208,10 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       result = TRUE;
       return true;
     }
+    case kTrayCallbackMessage:
+      OnTrayIcon(static_cast<UINT>(lParam));
+      result = 0;
+      return true;
     case WM_PAINT:
       if (!IsIconic(m_hWnd)) return false;
       PaintMinimised();
@@ -252,6 +261,8 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     OnStowpouchMessage(wParam, lParam);
   } else if (message == SystemHotKeyMessage() && message != 0) {
     OnSystemHotKey(lParam);
+  } else if (message == TaskbarCreatedMessage() && message != 0) {
+    ReconnectToShell();
   }
   return CDialog::DefWindowProc(message, wParam, lParam);
 }
@@ -275,6 +286,47 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   }
 }
 
+void CStowpouchDlg::OnTrayIcon(UINT mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+      ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
+      break;
+    case WM_RBUTTONUP:
+      OnTrayMenuCommand(RunTrayMenu(m_hWnd));
+      break;
+    case WM_LBUTTONDBLCLK:
+      ShowMainWindow();
+      break;
+    default:
+      break;
+  }
+}
+
+void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
+  switch (id) {
+    case ID_TRAY_SHOW:
+      ShowMainWindow();
+      break;
+    case ID_TRAY_HIDE:
+      OnOK();
+      break;
+    case ID_TRAY_OPTIONS:
+      OnButton(IDC_OPTIONS);
+      break;
+    case ID_TRAY_SHOW_HIDE_WINDOWS:
+      OnButton(IDC_SHOW_HIDE_WINDOW);
+      break;
+    case ID_TRAY_ARRANGE_TASKBAR:
+      OnButton(IDC_ARRANGE_TASKBAR);
+      break;
+    case ID_TRAY_SET_SHORTCUT_KEY:
+      OnButton(IDC_SET_SHORTCUT_KEY);
+      break;
+    default:
+      break;
+  }
+}
+
 void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
   switch (SystemHotKeyActionFor(lParam)) {
     case SystemHotKeyAction::kMinimizePouch: {
@@ -294,6 +346,7 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
 
 void CStowpouchDlg::OnDestroy() {
   FreeHotKeyList();
+  if (Settings().MenuPosTray == 1) DeleteTrayIcon(m_hWnd);
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();

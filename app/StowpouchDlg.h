@@ -46,7 +46,12 @@ class CStowpouchDlg : public CDialog {
   void LoadIcons();
   void ExtendSystemMenu();
   void LayOutControls();
+  // The buttons' commands, also reached from the tray menu.
+  bool OnButton(WORD id);
   void OnMenuHotKey();
+  // The tray icon's mouse messages and its menu's commands.
+  void OnTrayIcon(UINT mouseMessage);
+  void OnTrayMenuCommand(UINT id);
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
   void OnSystemHotKey(LPARAM lParam);
   bool Confirm(UINT textId, int32_t& dontAskAgain);

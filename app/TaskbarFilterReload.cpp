@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "app/AppState.h"
 #include "common/SharedNames.h"
 #include "shellext/TaskbarTabControl.h"
@@ -12,14 +14,20 @@ namespace {
 // longer is busy or stuck, and the program goes on without waiting for it.
 constexpr UINT kReloadTimeoutMs = 2000;
 
-}  // namespace
-
-bool ReloadTaskbarFilter() {
+std::optional<DWORD_PTR> SendReloadRequest() {
   const HWND tab = FindTaskbarTabControl();
-  if (tab == nullptr || StowpouchMessage() == 0) return false;
+  if (tab == nullptr || StowpouchMessage() == 0) return std::nullopt;
   DWORD_PTR answer = 0;
   // SMTO_NORMAL: like SendMessage, this thread still handles messages sent to
   // it while it waits.
-  return SendMessageTimeoutA(tab, StowpouchMessage(), kMsgReloadFilter, 0,
-                             SMTO_NORMAL | SMTO_ABORTIFHUNG, kReloadTimeoutMs, &answer) != 0;
+  if (!SendMessageTimeoutA(tab, StowpouchMessage(), kMsgReloadFilter, 0,
+                           SMTO_NORMAL | SMTO_ABORTIFHUNG, kReloadTimeoutMs, &answer))
+    return std::nullopt;
+  return answer;
 }
+
+}  // namespace
+
+bool ReloadTaskbarFilter() { return SendReloadRequest().has_value(); }
+
+bool TaskbarFilterAnswers() { return SendReloadRequest() == DWORD_PTR{kMsgReloadAnswer}; }

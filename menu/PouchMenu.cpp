@@ -1,7 +1,6 @@
 #include "menu/PouchMenu.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "framework/AppWindow.h"
 #include "framework/Handles.h"
@@ -11,9 +10,9 @@
 #include "menu/MenuCommands.h"
 #include "menu/MenuIds.h"
 #include "menu/MenuItemData.h"
-#include "menu/MenuPlacement.h"
 #include "menu/MenuRendering.h"
 #include "menu/PouchMenuSections.h"
+#include "menu/TaskbarPlacement.h"
 #include "menu/TitleSort.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
@@ -104,29 +103,8 @@ void BuildRootMenu(HMENU root) {
   AppendPouchWindowSection(root, lists, total, settings.SortMenuItem == 1);
 }
 
-TaskbarEdge ReadTaskbar(MenuRect& taskbar) {
-  APPBARDATA data{};
-  data.cbSize = sizeof data;
-  SHAppBarMessage(ABM_QUERYPOS, &data);
-  if (IsRectEmpty(&data.rc)) SHAppBarMessage(ABM_GETTASKBARPOS, &data);
-  taskbar = {data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
-  return TaskbarEdgeFrom(data.uEdge, taskbar);
-}
-
-UINT TrackFlags(const MenuPlacement& placement) {
-  UINT flags = TPM_LEFTBUTTON | TPM_RETURNCMD;
-  if (placement.horizontal == MenuHorizontalAlign::kCentre) flags |= TPM_CENTERALIGN;
-  if (placement.horizontal == MenuHorizontalAlign::kRight) flags |= TPM_RIGHTALIGN;
-  if (placement.vertical == MenuVerticalAlign::kBottom) flags |= TPM_BOTTOMALIGN;
-  return flags;
-}
-
 int32_t TrackPouchMenu(HMENU root, int surface, int x, int y) {
-  MenuRect taskbar;
-  const TaskbarEdge edge = ReadTaskbar(taskbar);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const MenuPlacement placement = PlaceMenu(surface, edge, taskbar, {cursor.x, cursor.y}, {x, y});
+  const MenuPlacement placement = PlaceMenuNow(surface, x, y);
   const HWND owner = MainWindow();
   DrainMessageQueue();
   // A menu of a window in the background would not close when the user
@@ -134,7 +112,7 @@ int32_t TrackPouchMenu(HMENU root, int surface, int x, int y) {
   SetForegroundWindow(owner);
   DrainMessageQueue();
   const int32_t id = static_cast<int32_t>(TrackPopupMenu(
-      root, TrackFlags(placement), placement.point.x, placement.point.y, 0, owner, nullptr));
+      root, TrackFlagsFor(placement), placement.point.x, placement.point.y, 0, owner, nullptr));
   PostMessageA(owner, WM_NULL, 0, 0);
   return id;
 }

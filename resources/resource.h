@@ -62,5 +62,14 @@
 #define IDC_INFORMATION_TEXT 1036
 #define IDC_DONT_SHOW_AGAIN 1037
 
+// The tray icon's menu and its commands.
+#define IDR_TRAY_MENU 151
+#define ID_TRAY_SHOW 32771
+#define ID_TRAY_OPTIONS 32773
+#define ID_TRAY_SHOW_HIDE_WINDOWS 32774
+#define ID_TRAY_ARRANGE_TASKBAR 32775
+#define ID_TRAY_HIDE 32776
+#define ID_TRAY_SET_SHORTCUT_KEY 32777
+
 // System menu command of the About item.
 #define IDM_ABOUTBOX 16

@@ -1,0 +1,66 @@
+#include "app/QuickLaunch.h"
+
+#include <shlobj.h>
+
+#include "app/QuickLaunchRules.h"
+#include "framework/Handles.h"
+#include "settings/SettingsRecord.h"
+#include "windows/ShellFolders.h"
+
+namespace {
+
+constexpr char kDescription[] = "Stowpouch Launch!";
+
+bool FileOpensForReading(const std::string& path) {
+  const UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  return static_cast<bool>(file);
+}
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = "";
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? std::string(path, length) : std::string();
+}
+
+}  // namespace
+
+HRESULT CreateShellLink(const std::string& linkPath, const ShellLinkRecord* record) {
+  if (!record) return E_FAIL;
+  ComPtr<IShellLinkA> link;
+  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                    link.Receive());
+  if (FAILED(result)) return result;
+  link->SetPath(record->target.c_str());
+  link->SetDescription(record->description.c_str());
+  link->SetHotkey(record->hotKey);
+  link->SetIconLocation(record->iconPath.c_str(), record->iconIndex);
+  ComPtr<IPersistFile> file;
+  result = link->QueryInterface(IID_IPersistFile, file.Receive());
+  if (FAILED(result)) return result;
+  WCHAR widePath[MAX_PATH] = L"";
+  if (!MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH)) return E_FAIL;
+  return file->Save(widePath, TRUE);
+}
+
+void KeepQuickLaunchShortcut(const SettingsRecord& settings) {
+  std::string appData;
+  if (!ReadShellFolderPath("AppData", appData)) return;
+  const std::optional<QuickLaunchPlace> place = QuickLaunchPlaceFor(appData);
+  if (!place || GetFileAttributesA(place->folder.c_str()) != FILE_ATTRIBUTE_DIRECTORY) return;
+  switch (QuickLaunchChangeFor(settings.MenuPosAppBar, FileOpensForReading(place->link))) {
+    case QuickLaunchChange::kCreate: {
+      ShellLinkRecord record;
+      record.target = DartletPathBeside(ProgramPath());
+      record.description = kDescription;
+      record.iconPath = record.target;
+      CreateShellLink(place->link, &record);
+      break;
+    }
+    case QuickLaunchChange::kDelete:
+      DeleteFileA(place->link.c_str());
+      break;
+    case QuickLaunchChange::kNone:
+      break;
+  }
+}

@@ -1,0 +1,32 @@
+#include "menu/TaskbarPlacement.h"
+
+#include <shellapi.h>
+
+namespace {
+
+TaskbarEdge ReadTaskbar(MenuRect& taskbar) {
+  APPBARDATA data{};
+  data.cbSize = sizeof data;  // this build's own record: 36 bytes only in 32 bits
+  SHAppBarMessage(ABM_QUERYPOS, &data);
+  if (IsRectEmpty(&data.rc)) SHAppBarMessage(ABM_GETTASKBARPOS, &data);
+  taskbar = {data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
+  return TaskbarEdgeFrom(data.uEdge, taskbar);
+}
+
+}  // namespace
+
+MenuPlacement PlaceMenuNow(int surface, int x, int y) {
+  MenuRect taskbar;
+  const TaskbarEdge edge = ReadTaskbar(taskbar);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  return PlaceMenu(surface, edge, taskbar, {cursor.x, cursor.y}, {x, y});
+}
+
+UINT TrackFlagsFor(const MenuPlacement& placement) {
+  UINT flags = TPM_LEFTBUTTON | TPM_RETURNCMD;
+  if (placement.horizontal == MenuHorizontalAlign::kCentre) flags |= TPM_CENTERALIGN;
+  if (placement.horizontal == MenuHorizontalAlign::kRight) flags |= TPM_RIGHTALIGN;
+  if (placement.vertical == MenuVerticalAlign::kBottom) flags |= TPM_BOTTOMALIGN;
+  return flags;
+}
