@@ -1,0 +1,257 @@
+// ShowPouchMenu end to end: the menu as tracked, walked from the owner once
+// the menu loop idles, then cancelled, so that nothing is chosen.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../windows/FarmWindows.h"
+#include "framework/AppWindow.h"
+#include "menu/MenuIds.h"
+#include "menu/MenuItemData.h"
+#include "menu/MenuRendering.h"
+#include "menu/PouchMenu.h"
+#include "windows/ClassNames.h"
+
+namespace windows_test {
+namespace {
+
+// An item's identifier and its record's text (empty for separators).
+using Item = std::pair<int32_t, std::string>;
+using Items = std::vector<Item>;
+
+// What the owner saw while one ShowPouchMenu call tracked its menu.
+struct Tracked {
+  HMENU root = nullptr;
+  int rootItemsOffered = -1;  // as the root came to tracking
+  int popups = 0;  // WM_INITMENUPOPUP seen
+  int idles = 0;
+  Items items;                  // the root
+  std::vector<Items> submenus;  // in root order
+  int faults = 0;  // items not owner-drawn, or whose record names another id
+  bool nestedRefused = false;  // a second call: 0, and no menu or record more
+  std::function<void()> whenOffered;  // runs as the root comes to tracking
+};
+Tracked* g_tracked = nullptr;
+
+Items Walk(HMENU menu, std::vector<Items>* submenus) {
+  Items items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_DATA | MIIM_FTYPE | MIIM_SUBMENU;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    const auto* record = reinterpret_cast<const MenuItemData*>(info.dwItemData);
+    // An entry's item id is its submenu's handle; its record names the entry.
+    const int32_t id = info.hSubMenu && record ? record->nID : static_cast<int32_t>(info.wID);
+    std::string text = record ? record->szText : "";
+    // A drive's free space changes while the test runs.
+    if (menu_id::IsDriveId(id)) text = text.substr(0, text.find('('));
+    if ((record && record->nID != id) || !(info.fType & (MFT_OWNERDRAW | MFT_SEPARATOR)))
+      ++g_tracked->faults;
+    items.push_back({id, text});
+    if (info.hSubMenu && submenus) submenus->push_back(Walk(info.hSubMenu, nullptr));
+  }
+  return items;
+}
+
+void OnMenuIdle() {
+  Tracked& tracked = *g_tracked;
+  if (tracked.idles++ == 0 && tracked.root) {
+    tracked.items = Walk(tracked.root, &tracked.submenus);
+    const std::size_t records = MenuItemList().size();
+    const int popups = tracked.popups;
+    tracked.nestedRefused = ShowPouchMenu(3, -1, -1) == 0 && tracked.popups == popups &&
+                            MenuItemList().size() == records;
+  }
+  EndMenu();
+}
+
+LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MEASUREITEM:  // as the main window forwards them
+      if (reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType != ODT_MENU) break;
+      MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_DRAWITEM:
+      if (reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU) break;
+      DrawMenuItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_INITMENUPOPUP:
+      if (g_tracked && g_tracked->popups++ == 0) {
+        g_tracked->root = reinterpret_cast<HMENU>(wParam);
+        g_tracked->rootItemsOffered = GetMenuItemCount(g_tracked->root);
+        if (g_tracked->whenOffered) g_tracked->whenOffered();
+      }
+      break;
+    case WM_ENTERIDLE:
+      if (g_tracked && wParam == MSGF_MENU) OnMenuIdle();
+      return 0;
+    case WM_TIMER:
+      EndMenu();
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+class ShowPouchMenuTest : public FarmTest {
+ protected:
+  void SetUp() override {
+    FarmTest::SetUp();
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = OwnerProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "ShowPouchMenuTestOwner";
+    RegisterClassA(&windowClass);  // fails harmlessly from the second test on
+    owner_.Reset(CreateWindowExA(0, windowClass.lpszClassName, "Pouch menu owner",
+                                 WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                                 windowClass.hInstance, nullptr));
+    ASSERT_TRUE(owner_);
+    SetMainWindow(owner_.Get());
+  }
+  void TearDown() override {
+    SetMainWindow(nullptr);
+    owner_.Reset();
+    CoUninitialize();
+    FarmTest::TearDown();
+  }
+
+  Tracked Show(std::function<void()> whenOffered = nullptr) {
+    Tracked tracked;
+    tracked.whenOffered = std::move(whenOffered);
+    g_tracked = &tracked;
+    SetTimer(owner_.Get(), 1, 20000, nullptr);  // only if the menu never idles
+    EXPECT_EQ(ShowPouchMenu(200, 300, 20), 1);
+    KillTimer(owner_.Get(), 1);
+    g_tracked = nullptr;
+    EXPECT_FALSE(tracked.root && IsMenu(tracked.root)) << "the menu outlived the call";
+    EXPECT_TRUE(MenuItemList().empty());
+    EXPECT_EQ(tracked.faults, 0);
+    EXPECT_TRUE(tracked.items.empty() || tracked.nestedRefused);
+    return tracked;
+  }
+
+  UniqueWindow owner_;
+};
+
+const Item kSeparator{0, ""};
+const Items kTopSections = {{2824, "Desktop Icons"}, kSeparator, {2924, "Function Command"}};
+
+// The bench prefix's drives after their separator.
+Items WithDrives(Items items) {
+  items.push_back(kSeparator);
+  for (const char* drive : {"C Drive", "D Drive", "Z Drive"})
+    items.push_back({menu_id::DriveId(drive[0]), drive});
+  return items;
+}
+
+TEST_F(ShowPouchMenuTest, EverySectionOffTracksAnEmptyMenuAndChoosesNothing) {
+  SettingsRecord& settings = Settings();
+  settings.DesktopIcon = settings.FunctionCommand = 0;
+  settings.DisplayCloseAll = settings.DisplayMinimizeAll = settings.DisplayDrive = 0;
+  const Tracked tracked = Show();
+  // Wine offers the empty root to tracking, then returns without showing it
+  // or idling; a loop that did idle must have found nothing either.
+  EXPECT_EQ(tracked.rootItemsOffered, 0);
+  EXPECT_TRUE(tracked.idles == 0 || tracked.items.empty()) << tracked.items.size();
+}
+
+TEST_F(ShowPouchMenuTest, WithoutPouchWindowsTheDrivesEndTheMenu) {
+  Items expected = WithDrives(kTopSections);
+  EXPECT_EQ(Show().items, expected);
+
+  SettingsRecord& settings = Settings();
+  settings.DisplayRemovable = settings.DisplayFixed = settings.DisplayRemote = 0;
+  settings.DisplayCDROM = 0;
+  expected.resize(kTopSections.size() + 1);  // the drives' separator stays
+  EXPECT_EQ(Show().items, expected);
+}
+
+// Pouch windows of every kind, besides an application of no kind.
+class PouchWindowsTest : public ShowPouchMenuTest {
+ protected:
+  void SetUp() override {
+    ShowPouchMenuTest::SetUp();
+    banana = Make(Spec("CabinetWClass", "Banana"));
+    cherry = Make(Spec("CabinetWClass", "cherry", farm::ShowState::kMinimized));
+    apple = Make(Spec("CabinetWClass", "apple"));
+    pageFolder = Make(WithDocumentView(Spec("CabinetWClass", "Page in a folder"), 2));
+    browser = Make(WithDocumentView(Spec("IEFRAME", "Browser"), 1));
+    Make(Spec("ExploreWClass", "Explorer"));
+    Make(Spec(BuiltInClasses().netscape, "Navigator"));
+    Make(Spec("FarmNotepad", std::string(300, 'T')));
+    Make(Spec("FarmApp", "Application"));
+  }
+
+  // Every section, then the pouch windows with these titles.
+  static Items RootWithWindows(const std::vector<std::string>& titles) {
+    Items items = kTopSections;
+    items.insert(items.end(), {kSeparator, {2424, "Close"}, kSeparator, {2524, "Minimize"}});
+    items = WithDrives(items);
+    items.push_back(kSeparator);
+    int32_t id = menu_id::kPouchWindowFirst;
+    for (const std::string& title : titles) items.push_back({id++, title});
+    return items;
+  }
+  // The Close and Minimize submenus list these kinds, then their "all" item.
+  static void ExpectKindSubmenus(const Tracked& tracked, const std::vector<int32_t>& kinds) {
+    static const char* const kNames[] = {"Folder", "Explorer", "Internet Explorer", "Netscape",
+                                         "User defined application"};
+    Items close, minimize;
+    for (int32_t kind : kinds) {
+      close.push_back({2425 + kind, kNames[kind]});
+      minimize.push_back({2525 + kind, kNames[kind]});
+    }
+    close.insert(close.end(), {kSeparator, {2523, "Close All"}});
+    minimize.insert(minimize.end(), {kSeparator, {2623, "Miminize All"}});
+    ASSERT_EQ(tracked.submenus.size(), 4u);
+    EXPECT_EQ(tracked.submenus[2], close);
+    EXPECT_EQ(tracked.submenus[3], minimize);
+  }
+
+  HWND banana, cherry, apple, pageFolder, browser;
+};
+
+TEST_F(PouchWindowsTest, SortedKindByKindAfterEverySection) {
+  Switch(1, 1, 1, {"FarmNotepad"});
+  Settings().Netscape = 1;
+  const Tracked tracked = Show();
+  EXPECT_EQ(tracked.items, RootWithWindows({"apple", "Banana", "cherry", "Explorer", "Browser",
+                                            "Page in a folder", "Navigator",
+                                            std::string(259, 'T')}));
+  ExpectKindSubmenus(tracked, {0, 1, 2, 3, 4});
+  EXPECT_EQ(tracked.submenus.at(0).at(0), (Item{2825, "Desktop Folder"}));
+  EXPECT_EQ(tracked.submenus.at(1).size(), 8u);
+}
+
+TEST_F(PouchWindowsTest, UnsortedInEnumerationOrderAndOnlyKindsWithWindows) {
+  Switch(1, 0, 1, {"FarmNotepad"});  // the Explorer and Netscape windows are no pouch windows
+  Settings().SortMenuItem = 0;
+  // The platform restacks new windows a little after they appear: the order
+  // read just before and just after the build must agree.
+  Tracked tracked;
+  WindowList offered;
+  ASSERT_TRUE(WaitUntil([&] {
+    if (!farm_.Settle()) return false;
+    const WindowList before = FarmEnumerationOrder();
+    tracked = Show([&] { offered = FarmEnumerationOrder(); });
+    return offered == before && FarmEnumerationOrder() == before;
+  }));
+  WindowList listed;
+  for (const WindowList& kind : {WindowList{banana, cherry, apple}, {pageFolder, browser}})
+    for (HWND window : offered)
+      if (std::find(kind.begin(), kind.end(), window) != kind.end()) listed.push_back(window);
+  std::vector<std::string> titles = Titles(listed);
+  titles.push_back(std::string(259, 'T'));
+  EXPECT_EQ(tracked.items, RootWithWindows(titles));
+  ExpectKindSubmenus(tracked, {0, 2, 4});
+}
+
+}  // namespace
+}  // namespace windows_test
