@@ -24,6 +24,9 @@ bool g_tooLongAnswerNo = false;
 bool g_haveMenuFont = false;
 LOGFONTA g_menuFont{};
 MenuIconSource g_iconSource = nullptr;
+// One font measures every item of a menu: each new font is realised again
+// on its first use, which costs more than the measuring itself.
+UniqueGdiObject g_measureFont;
 
 constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
@@ -209,6 +212,11 @@ void PaintLogoBand(HDC dc, const MenuItemCells& cells, const MenuRect& item, int
   if (id == LastRootItemId()) FinishLogoBand(dc, item, look);
 }
 
+HGDIOBJ MeasureFont() {
+  if (!g_measureFont) g_measureFont.Reset(CreateMenuFont());
+  return g_measureFont.Get();
+}
+
 void CaptureMenuFont(HDC dc) {
   const HGDIOBJ font = GetCurrentObject(dc, OBJ_FONT);
   if (font && GetObjectA(font, sizeof g_menuFont, &g_menuFont) == sizeof g_menuFont)
@@ -239,19 +247,24 @@ void UpdateMenuMetrics() {
 
 const MenuMetrics& CurrentMenuMetrics() { return g_metrics; }
 
-void ResetMenuDrawState() { g_state.Reset(); }
+void ResetMenuDrawState() {
+  g_state.Reset();
+  g_measureFont.Reset();
+}
 
 HFONT CreateMenuFont() { return g_haveMenuFont ? CreateFontIndirectA(&g_menuFont) : nullptr; }
 
-void FreeMenuFont() { g_haveMenuFont = false; }
+void FreeMenuFont() {
+  g_haveMenuFont = false;
+  g_measureFont.Reset();
+}
 
 void MeasureMenuItem(MEASUREITEMSTRUCT& request) {
   const MenuItemData& record = RecordOf(request.itemData);
   const int32_t id = IdOf(request.itemID, request.itemData);
   const MenuLook look = CurrentMenuLook();
   const ScreenDC screen;
-  const UniqueGdiObject font(CreateMenuFont());
-  const SelectedObject selected(screen.Get(), font.Get());
+  const SelectedObject selected(screen.Get(), MeasureFont());
 
   const std::string text = record.szText;
   const ItemTextParts parts = SplitAtLastTab(text);

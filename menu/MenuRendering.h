@@ -15,7 +15,8 @@ void UpdateMenuMetrics();
 const MenuMetrics& CurrentMenuMetrics();
 MenuLook CurrentMenuLook();
 
-// Clears what one menu's measuring found; before each menu is tracked.
+// Clears what one menu's measuring found and frees the font it measured
+// with; before each menu is tracked and after it is torn down.
 void ResetMenuDrawState();
 
 // The menu's font, as captured from the first item drawn; null before. The

@@ -65,8 +65,11 @@ void AppendDriveSection(HMENU root, const SettingsRecord& settings) {
   // The separator stands even when no drive qualifies.
   AppendSectionSeparator(root);
   const UniqueGdiObject font(CreateMenuFont());
+  // Under Wine each type query costs a millisecond or more, and most
+  // letters name no drive.
+  const DWORD present = GetLogicalDrives();
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (!DriveListed(letter, settings)) continue;
+    if (!(present & (1u << (letter - 'A'))) || !DriveListed(letter, settings)) continue;
     AppendDriveItem(root, letter, static_cast<HFONT>(font.Get()),
                     CurrentMenuMetrics().DriveBarWidth, FindFolderHotKeyText);
   }
@@ -133,6 +136,7 @@ int ShowPouchMenu(int surface, int x, int y) {
     }
   }
   FreeMenuItemRecords();
+  ResetMenuDrawState();
   InterlockedExchange(&g_menuBusy, 0);
   return 1;
 }

@@ -11,7 +11,8 @@
 # virtual desktop named "shell" (1024x768), which gives a taskbar and a tray
 # and the same screen size on every machine. Its fixed drives are C and D
 # (D is BUILD_DIR/bench/drive-d); Z, through which Wine reaches the build,
-# counts as a network drive, so the drive list is the same everywhere.
+# counts as a network drive, so the drive list is the same everywhere. The
+# desktop folder is the prefix's own, not the home directory.
 
 BENCH_DESKTOP_SIZE=${BENCH_DESKTOP_SIZE:-1024x768}
 
@@ -87,6 +88,20 @@ bench_set_drives() {
   touch "$WINEPREFIX/.bench-drives"
 }
 
+# Wine links the user's Desktop folder to the home directory; the bench
+# gets a folder of its own, so what programs put on the desktop stays in
+# the prefix.
+bench_own_desktop() {
+  local desktop
+  for desktop in "$WINEPREFIX"/drive_c/users/*/Desktop; do
+    if [ -L "$desktop" ]; then
+      rm -f "$desktop"
+      mkdir -p "$desktop"
+    fi
+  done
+  touch "$WINEPREFIX/.bench-desktop"
+}
+
 bench_enter() {
   local build
   build=$(cd "$1" && pwd)
@@ -103,6 +118,7 @@ bench_enter() {
     [ -f "$WINEPREFIX/.bench-drives" ] || bench_set_drives "$build"
     # Prefixes made before the fonts were copied get them on their next use.
     [ -f "$WINEPREFIX/.bench-fonts" ] || bench_install_fonts
+    [ -f "$WINEPREFIX/.bench-desktop" ] || bench_own_desktop
   ) 9>"$build/bench/prefix.lock"
   # One wineserver for the whole run keeps each test process's start short.
   wineserver -p >/dev/null 2>&1 || true
