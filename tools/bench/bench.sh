@@ -5,14 +5,18 @@
 #     windows, for 10, 100 and 1000 windows of another process;
 #   HotKeyLoadBench: reading a HotKey.lst of 1,000 shortcuts, under Wine and
 #     natively (the native build times the decoder alone);
-#   GraftlingBench: the taskbar filter in the stand-in shell (see README).
+#   GraftlingBench: the taskbar filter in the stand-in shell (see README);
+#   IdleBench: the real Stowpouch.exe's CPU time over 60 s of idling against a
+#     bare dialog program beside it, and what its low-level hooks add to each
+#     mouse move and key event, also with its main thread stopped for 2 s
+#     (IDLE_SECONDS=N shortens the idle span).
 #   tools/bench/bench.sh [-n 10,100,1000] [-r REPETITIONS]   (PouchListBench's options)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
 cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64 --target PouchListBench HotKeyLoadBench GraftlingBench
+cmake --build --preset x86_64 --target PouchListBench HotKeyLoadBench GraftlingBench IdleBench
 mkdir -p build/bench-native
 c++ -std=c++17 -O2 -I. tools/bench/HotKeyLoadBench.cpp hotkeys/HotKeyFile.cpp \
   -o build/bench-native/HotKeyLoadBench
@@ -25,3 +29,4 @@ build/x86_64/wine-run build/x86_64/bin/PouchListBench.exe "$@"
 build/x86_64/wine-run build/x86_64/bin/HotKeyLoadBench.exe
 build/bench-native/HotKeyLoadBench
 build/x86_64/wine-run build/x86_64/bin/GraftlingBench.exe
+build/x86_64/wine-run build/x86_64/bin/IdleBench.exe -s "${IDLE_SECONDS:-60}"
