@@ -645,6 +645,16 @@ void PrintRow(const char* name, double mouse, double keys) {
   std::printf("  %-40s %9.1f %9.1f\n", name, mouse, keys);
 }
 
+// A burst with the CPU time the hooked program spent on it, in µs per event
+// of either kind (the sum over its threads, in the kernel's 10 ms ticks).
+std::optional<Burst> MeasureCharged(const Target& target, const Program& program, double* cpuUs) {
+  const auto before = program.ThreadCpuMs();
+  const auto burst = MeasureBurst(target);
+  const auto after = program.ThreadCpuMs();
+  if (before && after) *cpuUs = (*after - *before) * 1000 / (kMoves + 2 * kPresses);
+  return burst;
+}
+
 bool MeasureHooks(const SettingsGuard& settings, int rounds) {
   const Target target;
   if (!target.Front()) {
@@ -654,15 +664,17 @@ bool MeasureHooks(const SettingsGuard& settings, int rounds) {
   // Warms the input path of this process and of the desktop.
   if (!MeasureBurst(target)) return false;
   Samples without, noOp, with, busy;
-  std::vector<double> stoppedMs;
+  std::vector<double> stoppedMs, noOpCpu, stowpouchCpu;
   for (int round = 0; round < rounds; ++round) {
     const auto bare = MeasureBurst(target);
     const std::unique_ptr<Program> hooks = bare ? StartNoOpHooks() : nullptr;
-    const auto floor = hooks && target.Front() ? MeasureBurst(target) : std::nullopt;
+    double floorCpu = 0.0;
+    const auto floor = hooks && target.Front() ? MeasureCharged(target, *hooks, &floorCpu) : std::nullopt;
     if (!floor || !hooks->Stop()) return false;
     const std::unique_ptr<Program> stowpouch = StartStowpouch(settings);
     if (!stowpouch || !target.Front()) return false;
-    const auto hooked = MeasureBurst(target);
+    double hookedCpu = 0.0;
+    const auto hooked = MeasureCharged(target, *stowpouch, &hookedCpu);
     double stopped = 0.0;
     const auto suspended = hooked ? MeasureBusy(target, *stowpouch, &stopped) : std::nullopt;
     if (!suspended || !stowpouch->Stop() || !target.Front()) return false;
@@ -671,6 +683,8 @@ bool MeasureHooks(const SettingsGuard& settings, int rounds) {
     with.Add(*hooked);
     busy.Add(*suspended);
     stoppedMs.push_back(stopped);
+    noOpCpu.push_back(floorCpu);
+    stowpouchCpu.push_back(hookedCpu);
     std::fprintf(stderr,
                  "round %d of %d, us per mouse/key event: none %.0f/%.0f  no-op %.0f/%.0f  "
                  "Stowpouch %.0f/%.0f  stopped %.0f/%.0f\n",
@@ -698,6 +712,8 @@ bool MeasureHooks(const SettingsGuard& settings, int rounds) {
   PrintRow("stopped beyond running", Median(Differences(busy.mouse, with.mouse)),
            Median(Differences(busy.keys, with.keys)));
   std::printf("  (main thread stopped for %.0f ms per round, median)\n", Median(stoppedMs));
+  std::printf("CPU time of the hooked program per event, all its threads: no-op hooks %.1f us, "
+              "Stowpouch %.1f us\n", Median(noOpCpu), Median(stowpouchCpu));
   const auto verdict = [](const Burst& burst) {
     return burst.mouseUs <= kHookGoalUs && burst.keyUs <= kHookGoalUs ? "met" : "missed";
   };
