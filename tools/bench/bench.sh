@@ -11,13 +11,17 @@
 #     against a bare pass over the windows plus a bare owner-drawn menu of as
 #     many items, and its leaks (GDI objects, menu handles, working set)
 #     over 1,000 menus.
+#   IdleBench: the real Stowpouch.exe's CPU time over 60 s of idling against a
+#     bare dialog program beside it, and what its low-level hooks add to each
+#     mouse move and key event, also with its main thread stopped for 2 s
+#     (IDLE_SECONDS=N shortens the idle span).
 #   tools/bench/bench.sh [-n 10,100,1000] [-r REPETITIONS]   (PouchListBench's options)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
 cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64 --target PouchListBench HotKeyLoadBench GraftlingBench PouchMenuBench
+cmake --build --preset x86_64 --target PouchListBench HotKeyLoadBench GraftlingBench PouchMenuBench IdleBench
 mkdir -p build/bench-native
 c++ -std=c++17 -O2 -I. tools/bench/HotKeyLoadBench.cpp hotkeys/HotKeyFile.cpp \
   -o build/bench-native/HotKeyLoadBench
@@ -31,3 +35,4 @@ build/x86_64/wine-run build/x86_64/bin/HotKeyLoadBench.exe
 build/bench-native/HotKeyLoadBench
 build/x86_64/wine-run build/x86_64/bin/GraftlingBench.exe
 build/x86_64/wine-run build/x86_64/bin/PouchMenuBench.exe
+build/x86_64/wine-run build/x86_64/bin/IdleBench.exe -s "${IDLE_SECONDS:-60}"
