@@ -31,6 +31,8 @@ MenuPlacement AgainstTaskbar(bool centreOnHorizontalBar, TaskbarEdge edge, const
 
 }  // namespace
 
+bool PlacesAgainstTaskbar(int surface) { return surface == kTrayIcon || surface == kQuickLaunch; }
+
 TaskbarEdge TaskbarEdgeFrom(unsigned appBarEdge, const MenuRect& taskbar) {
   if (taskbar.IsEmpty() || appBarEdge > 3) return TaskbarEdge::kUnknown;
   return static_cast<TaskbarEdge>(appBarEdge);

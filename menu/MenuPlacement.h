@@ -20,6 +20,10 @@ struct MenuPlacement {
   MenuVerticalAlign vertical = MenuVerticalAlign::kTop;
 };
 
+// Whether a menu opened from `surface` is placed against the taskbar; the
+// others need not ask the shell where it is.
+bool PlacesAgainstTaskbar(int surface);
+
 // `surface` is the launch-surface code, `given` the point the caller passed
 // (the desktop-edge click).
 MenuPlacement PlaceMenu(int surface, TaskbarEdge edge, const MenuRect& taskbar, MenuPoint cursor,

@@ -16,8 +16,11 @@ TaskbarEdge ReadTaskbar(MenuRect& taskbar) {
 }  // namespace
 
 MenuPlacement PlaceMenuNow(int surface, int x, int y) {
+  // Asking the shell is a round trip to it, tens of milliseconds under a
+  // busy Wine, which the hotkey and the desktop edges do without.
   MenuRect taskbar;
-  const TaskbarEdge edge = ReadTaskbar(taskbar);
+  const TaskbarEdge edge =
+      PlacesAgainstTaskbar(surface) ? ReadTaskbar(taskbar) : TaskbarEdge::kUnknown;
   POINT cursor{};
   GetCursorPos(&cursor);
   return PlaceMenu(surface, edge, taskbar, {cursor.x, cursor.y}, {x, y});
