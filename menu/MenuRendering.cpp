@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
+#include <optional>
 #include <string>
 
 #include "framework/AppWindow.h"
@@ -24,9 +25,30 @@ bool g_tooLongAnswerNo = false;
 bool g_haveMenuFont = false;
 LOGFONTA g_menuFont{};
 MenuIconSource g_iconSource = nullptr;
-// One font measures every item of a menu: each new font is realised again
-// on its first use, which costs more than the measuring itself.
-UniqueGdiObject g_measureFont;
+
+// One device context and one font measure every item of a menu: each new
+// font is realised again on its first use, and each screen DC is a trip to
+// the window server; either costs more than the measuring itself.
+class MeasureContext {
+ public:
+  MeasureContext() : dc_(CreateCompatibleDC(nullptr)), font_(CreateMenuFont()) {
+    if (dc_ && font_) previous_ = SelectObject(dc_, font_.Get());
+  }
+  ~MeasureContext() {
+    if (previous_) SelectObject(dc_, previous_);
+    if (dc_) DeleteDC(dc_);
+  }
+  MeasureContext(const MeasureContext&) = delete;
+  MeasureContext& operator=(const MeasureContext&) = delete;
+
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+  UniqueGdiObject font_;
+  HGDIOBJ previous_ = nullptr;
+};
+std::optional<MeasureContext> g_measure;
 
 constexpr int kLargeIcon = 32;
 constexpr int kSmallIcon = 16;
@@ -212,9 +234,9 @@ void PaintLogoBand(HDC dc, const MenuItemCells& cells, const MenuRect& item, int
   if (id == LastRootItemId()) FinishLogoBand(dc, item, look);
 }
 
-HGDIOBJ MeasureFont() {
-  if (!g_measureFont) g_measureFont.Reset(CreateMenuFont());
-  return g_measureFont.Get();
+HDC MeasureDC() {
+  if (!g_measure) g_measure.emplace();
+  return g_measure->Get();
 }
 
 void CaptureMenuFont(HDC dc) {
@@ -249,39 +271,38 @@ const MenuMetrics& CurrentMenuMetrics() { return g_metrics; }
 
 void ResetMenuDrawState() {
   g_state.Reset();
-  g_measureFont.Reset();
+  g_measure.reset();
 }
 
 HFONT CreateMenuFont() { return g_haveMenuFont ? CreateFontIndirectA(&g_menuFont) : nullptr; }
 
 void FreeMenuFont() {
   g_haveMenuFont = false;
-  g_measureFont.Reset();
+  g_measure.reset();
 }
 
 void MeasureMenuItem(MEASUREITEMSTRUCT& request) {
   const MenuItemData& record = RecordOf(request.itemData);
   const int32_t id = IdOf(request.itemID, request.itemData);
   const MenuLook look = CurrentMenuLook();
-  const ScreenDC screen;
-  const SelectedObject selected(screen.Get(), MeasureFont());
+  const HDC dc = MeasureDC();
 
   const std::string text = record.szText;
   const ItemTextParts parts = SplitAtLastTab(text);
-  const int keyWidth = parts.hasKey ? TabbedExtent(screen.Get(), parts.key).cx : 0;
+  const int keyWidth = parts.hasKey ? TabbedExtent(dc, parts.key).cx : 0;
   NoteKeyWidth(g_state, menu_id::IsDriveId(id), keyWidth);
 
   const MenuItemPlace place = id == menu_id::kSeparator    ? MenuItemPlace::kSeparator
                               : menu_id::IsSubmenuItemId(id) ? MenuItemPlace::kSubmenu
                                                              : MenuItemPlace::kRoot;
   const MenuItemSize size = MeasureMenuItemSize(g_metrics, look, place,
-                                                TabbedExtent(screen.Get(), text).cx, HalfScreenWidth());
+                                                TabbedExtent(dc, text).cx, HalfScreenWidth());
   request.itemWidth = static_cast<UINT>(size.width);
   request.itemHeight = static_cast<UINT>(size.height);
 
   if (!record.hWnd && menu_id::IsDriveId(id)) {
     const std::string label = WithoutTrailingBlanks(parts.label);
-    NoteDriveLabelWidth(g_state, g_metrics, look, TabbedExtent(screen.Get(), label).cx,
+    NoteDriveLabelWidth(g_state, g_metrics, look, TabbedExtent(dc, label).cx,
                         HalfScreenWidth());
   }
 }
