@@ -5,6 +5,8 @@
 #     small icons, opened as the Quick Launch shortcut opens it, with folder,
 #     Explorer and web-page windows in the pouch and the Desktop Icons
 #     submenu open (the pictures that the end-to-end look test checks);
+#   tray-menu.png                         the tray icon's menu, opened by a
+#     right click at the icon in the taskbar;
 #   desktop.png, main-window.png          the main window as it starts.
 # STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
@@ -19,10 +21,12 @@ trap 'bench_leave "$build"' EXIT
 wine=$(bench_wine)
 
 STOWPOUCH_PICTURES=$("$wine" winepath -w "$out" 2>/dev/null | tr -d '\r') \
-  "$build/wine-run" "$build/bin/e2e_tests.exe" --gtest_filter='*PouchMenuLook*' >/dev/null
+  "$build/wine-run" "$build/bin/e2e_tests.exe" \
+  --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*' >/dev/null
 convert "$out/pouch-menu-large.bmp" "$out/pouch-menu.png"
 convert "$out/pouch-menu-small.bmp" "$out/pouch-menu-small.png"
-rm -f "$out"/pouch-menu-*.bmp
+convert "$out/tray-menu.bmp" "$out/tray-menu.png"
+rm -f "$out"/pouch-menu-*.bmp "$out/tray-menu.bmp"
 
 # In a folder of its own, where it keeps its shortcut list.
 mkdir -p "$build/run"
@@ -37,4 +41,4 @@ import -window root -display "$DISPLAY" "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/main-window.png"
 echo "Main window at $left,$top, ${width}x${height}"
 
-echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/desktop.png and $out/main-window.png"
+echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/tray-menu.png, $out/desktop.png and $out/main-window.png"
