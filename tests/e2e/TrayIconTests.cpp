@@ -180,6 +180,9 @@ TEST_F(TrayIconTest, ClicksAtTheIconOpenThePouchAndTheTrayMenu) {
     EXPECT_TRUE(picture->Save(std::string(folder) + "\\tray-menu.bmp"));
   }
   ASSERT_TRUE(app.CloseMenus());
+  // A pointer resting on the tray would keep the icon's tooltip coming up
+  // over later tests.
+  SetCursorPos(300, 200);
 }
 
 }  // namespace
