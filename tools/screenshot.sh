@@ -5,6 +5,8 @@
 #     small icons, opened as the Quick Launch shortcut opens it, with folder,
 #     Explorer and web-page windows in the pouch and the Desktop Icons
 #     submenu open (the pictures that the end-to-end look test checks);
+#   tray-menu.png                         the tray icon's menu, opened by a
+#     right click at the icon in the taskbar;
 #   desktop.png, main-window.png          the main window as it starts.
 # STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
@@ -18,18 +20,20 @@ bench_enter "$build"
 trap 'bench_leave "$build"' EXIT
 wine=$(bench_wine)
 
-# The pouch menu pictures are those the end-to-end look test checks.
+# The pouch and tray menu pictures are those the end-to-end look and tray
+# tests check.
 if [ -x "$build/bin/e2e_tests.exe" ]; then
   STOWPOUCH_PICTURES=$("$wine" winepath -w "$out" 2>/dev/null | tr -d '\r') \
-    "$build/wine-run" "$build/bin/e2e_tests.exe" --gtest_filter='*PouchMenuLook*' >/dev/null ||
-    echo "screenshot.sh: the pouch menu look test failed; see its pictures" >&2
-  for look in large small; do
-    [ -f "$out/pouch-menu-$look.bmp" ] || continue
-    convert "$out/pouch-menu-$look.bmp" "$out/pouch-menu$([ $look = small ] && echo -small).png"
-    rm -f "$out/pouch-menu-$look.bmp"
+    "$build/wine-run" "$build/bin/e2e_tests.exe" \
+    --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*' >/dev/null ||
+    echo "screenshot.sh: a look test failed; see its pictures" >&2
+  for picture in pouch-menu-large:pouch-menu pouch-menu-small:pouch-menu-small tray-menu:tray-menu; do
+    [ -f "$out/${picture%%:*}.bmp" ] || continue
+    convert "$out/${picture%%:*}.bmp" "$out/${picture##*:}.png"
+    rm -f "$out/${picture%%:*}.bmp"
   done
 else
-  echo "screenshot.sh: no e2e_tests.exe in this build, so no pouch menu pictures" >&2
+  echo "screenshot.sh: no e2e_tests.exe in this build, so no menu pictures" >&2
 fi
 
 # In a folder of its own, where it keeps its shortcut list.
@@ -45,4 +49,4 @@ import -window root -display "$DISPLAY" "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/main-window.png"
 echo "Main window at $left,$top, ${width}x${height}"
 
-echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/desktop.png and $out/main-window.png"
+echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/tray-menu.png, $out/desktop.png and $out/main-window.png"

@@ -223,7 +223,7 @@ bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& 
   return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
 }
 
-bool ClickAt(int x, int y) {
+bool ClickAt(int x, int y, bool rightButton) {
   // Absolute coordinates run from 0 to 65535 across the primary screen.
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
@@ -235,8 +235,8 @@ bool ClickAt(int x, int y) {
     one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
   }
   input[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-  input[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-  input[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+  input[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   return SendInput(3, input, sizeof(INPUT)) == 3;
 }
 
@@ -358,9 +358,17 @@ bool MessageSpy::WaitFor(const std::function<bool(const spy::Record&)>& match, D
 }
 
 std::optional<std::vector<spy::MenuItem>> MessageSpy::SystemMenu(HWND window) {
+  return ReadMenu(window, spy::kReadSystemMenu);
+}
+
+std::optional<std::vector<spy::MenuItem>> MessageSpy::ShownMenu(HWND menuWindow) {
+  return ReadMenu(menuWindow, spy::kReadShownMenu);
+}
+
+std::optional<std::vector<spy::MenuItem>> MessageSpy::ReadMenu(HWND window, WPARAM kind) {
   if (!block_) return std::nullopt;
   const LPARAM request = ++menuRequests_;
-  if (!PostMessageA(window, WM_NULL, spy::kReadSystemMenu, request)) return std::nullopt;
+  if (!PostMessageA(window, WM_NULL, kind, request)) return std::nullopt;
   if (!WaitUntil([&] { return block_->menuRequest == request; })) return std::nullopt;
   MemoryBarrier();
   const uint32_t count =

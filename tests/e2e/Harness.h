@@ -98,8 +98,8 @@ bool PressChord(std::initializer_list<WORD> keys);
 // repeat: the Windows-key hook starts last in the program's start-up, and
 // nothing outside shows when that has happened.
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done);
-// A left click at a point of the screen.
-bool ClickAt(int x, int y);
+// A click at a point of the screen, with the left button unless told.
+bool ClickAt(int x, int y, bool rightButton = false);
 
 // ---- the screen ----------------------------------------------------------------
 
@@ -140,8 +140,13 @@ class MessageSpy {
   // The system menu of `window`, a window of the hooked thread; nullopt when
   // the thread did not answer in time.
   std::optional<std::vector<spy::MenuItem>> SystemMenu(HWND window);
+  // The items of the menu that `menuWindow`, a popup menu window of the
+  // hooked thread, shows.
+  std::optional<std::vector<spy::MenuItem>> ShownMenu(HWND menuWindow);
 
  private:
+  std::optional<std::vector<spy::MenuItem>> ReadMenu(HWND window, WPARAM kind);
+
   UniqueKernelHandle mapping_;
   spy::Block* block_ = nullptr;
   HHOOK hook_ = nullptr;

@@ -26,8 +26,7 @@ bool Watched(const spy::Block& block, UINT message) {
   return false;
 }
 
-void ReadSystemMenu(spy::Block& block, HWND window, LPARAM request) {
-  const HMENU menu = GetSystemMenu(window, FALSE);
+void ReadMenu(spy::Block& block, HMENU menu, LPARAM request) {
   const int count = menu ? GetMenuItemCount(menu) : 0;
   uint32_t used = 0;
   for (int i = 0; i < count && used < spy::kMaxMenuItems; ++i, ++used) {
@@ -59,7 +58,10 @@ void Note(const MSG& msg) {
   spy::Block* block = OpenBlock();
   if (!block) return;
   if (msg.message == WM_NULL && msg.wParam == spy::kReadSystemMenu)
-    ReadSystemMenu(*block, msg.hwnd, msg.lParam);
+    ReadMenu(*block, GetSystemMenu(msg.hwnd, FALSE), msg.lParam);
+  if (msg.message == WM_NULL && msg.wParam == spy::kReadShownMenu)
+    ReadMenu(*block, reinterpret_cast<HMENU>(SendMessageA(msg.hwnd, MN_GETHMENU, 0, 0)),
+             msg.lParam);
   Append(*block, msg.hwnd, msg.message, msg.wParam, msg.lParam, false);
 }
 

@@ -30,6 +30,8 @@ constexpr uint32_t kMaxMenuItems = 32;
 // thread copy its window's system menu into the block, which other
 // processes cannot read under Wine.
 constexpr WPARAM kReadSystemMenu = 0x53706d6e;
+// The same for the menu that a popup menu window (#32768) of the thread shows.
+constexpr WPARAM kReadShownMenu = 0x53706d70;
 
 // Fixed-width fields: the block's layout must not depend on who reads it.
 struct Record {
@@ -54,7 +56,7 @@ struct Block {
   volatile LONG count;
   Record records[kCapacity];
   // Written by the hooked thread before it sets menuRequest to the lParam of
-  // the kReadSystemMenu that asked for it.
+  // the kReadSystemMenu or kReadShownMenu that asked for it.
   uint32_t menuCount;
   MenuItem menu[kMaxMenuItems];
   volatile LONG64 menuRequest;
