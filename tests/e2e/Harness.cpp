@@ -223,17 +223,35 @@ bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& 
   return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
 }
 
-bool ClickAt(int x, int y, bool rightButton) {
-  // Absolute coordinates run from 0 to 65535 across the primary screen.
+namespace {
+
+// A mouse event at a point of the primary screen, whose absolute
+// coordinates run from 0 to 65535 across it.
+INPUT MouseAt(int x, int y) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input[3] = {};
-  for (INPUT& one : input) {
-    one.type = INPUT_MOUSE;
-    one.mi.dx = (x * 65535 + width / 2) / (width - 1);
-    one.mi.dy = (y * 65535 + height / 2) / (height - 1);
-    one.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
-  }
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = (x * 65535 + width / 2) / (width - 1);
+  input.mi.dy = (y * 65535 + height / 2) / (height - 1);
+  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+  return input;
+}
+
+}  // namespace
+
+bool MoveCursorTo(int x, int y) {
+  INPUT move = MouseAt(x, y);
+  move.mi.dwFlags |= MOUSEEVENTF_MOVE;
+  if (SendInput(1, &move, sizeof move) != 1) return false;
+  return WaitUntil([&] {
+    POINT at{};
+    return GetCursorPos(&at) && at.x == x && at.y == y;
+  });
+}
+
+bool ClickAt(int x, int y, bool rightButton) {
+  INPUT input[3] = {MouseAt(x, y), MouseAt(x, y), MouseAt(x, y)};
   input[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
   input[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   input[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;

@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, SystemMenuEndsWithAbout) {
 TEST_F(MainWindowTest, DartletMessageArrives) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
-  ASSERT_TRUE(SetCursorPos(500, 300));
+  ASSERT_TRUE(MoveCursorTo(500, 300));
   EXPECT_EQ(0u, RunToEnd(BinFolder() + "Dartlet.exe"));
   const uintptr_t window = reinterpret_cast<uintptr_t>(app.Window());
   EXPECT_TRUE(app.Spy().WaitFor([window](const spy::Record& record) {

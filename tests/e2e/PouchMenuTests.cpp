@@ -46,7 +46,7 @@ TEST_F(PouchMenuTest, TheKeyboardBringsTheChosenWindowBack) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
   // The hotkey's menu opens with its top-left corner at the cursor.
-  ASSERT_TRUE(SetCursorPos(300, 200));
+  ASSERT_TRUE(MoveCursorTo(300, 200));
   ASSERT_TRUE(PressChord({VK_LWIN, 'Q'}));
   const HWND menu = app.WaitForPopupMenu();
   ASSERT_NE(menu, nullptr);

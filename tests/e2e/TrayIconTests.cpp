@@ -182,7 +182,7 @@ TEST_F(TrayIconTest, ClicksAtTheIconOpenThePouchAndTheTrayMenu) {
   ASSERT_TRUE(app.CloseMenus());
   // A pointer resting on the tray would keep the icon's tooltip coming up
   // over later tests.
-  SetCursorPos(300, 200);
+  MoveCursorTo(300, 200);
 }
 
 }  // namespace

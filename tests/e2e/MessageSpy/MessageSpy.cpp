@@ -31,7 +31,13 @@ void ReadMenu(spy::Block& block, HMENU menu, LPARAM request) {
   uint32_t used = 0;
   for (int i = 0; i < count && used < spy::kMaxMenuItems; ++i, ++used) {
     spy::MenuItem& item = block.menu[used];
-    item.state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+    // Not GetMenuState: for an item that opens a submenu it puts the
+    // submenu's item count in the high byte, over MF_OWNERDRAW.
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU;
+    GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+    item.state = info.fType | info.fState | (info.hSubMenu ? MF_POPUP : 0);
     item.id = GetMenuItemID(menu, i);
     item.text[0] = '\0';
     GetMenuStringA(menu, static_cast<UINT>(i), item.text, sizeof item.text, MF_BYPOSITION);

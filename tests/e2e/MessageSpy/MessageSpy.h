@@ -44,7 +44,7 @@ struct Record {
 
 struct MenuItem {
   uint32_t id;     // 0 for a separator
-  uint32_t state;  // GetMenuState's flags
+  uint32_t state;  // MF_ flags: type, state and MF_POPUP
   char text[64];
 };
 
