@@ -486,13 +486,16 @@ namespace {
 constexpr char kPopupMenuClass[] = "#32768";
 }  // namespace
 
+HWND Stowpouch::PopupMenu() const {
+  HWND menu = nullptr;
+  for (HWND window : TopLevelWindows(process_.Id(), kPopupMenuClass, nullptr))
+    if (IsWindowVisible(window)) menu = window;
+  return menu;
+}
+
 HWND Stowpouch::WaitForPopupMenu() const {
   HWND menu = nullptr;
-  WaitUntil([&] {
-    for (HWND window : TopLevelWindows(process_.Id(), kPopupMenuClass, nullptr))
-      if (IsWindowVisible(window)) menu = window;
-    return menu != nullptr;
-  });
+  WaitUntil([&] { return (menu = PopupMenu()) != nullptr; });
   return menu;
 }
 

@@ -193,9 +193,10 @@ class Stowpouch {
   HWND WaitForMessageBox() const;
   static std::string MessageBoxText(HWND box);
 
-  // The program's pouch menu once it shows (the platform's popup menu
-  // window), or null after the deadline; and closing every open menu with
-  // Escape, true once none shows.
+  // A popup menu of the program that shows (the platform's popup menu
+  // window), now or once it shows (null after the deadline); and closing
+  // every open menu with Escape, true once none shows.
+  HWND PopupMenu() const;
   HWND WaitForPopupMenu() const;
   bool CloseMenus() const;
 
