@@ -241,9 +241,10 @@ INPUT MouseAt(int x, int y) {
 }  // namespace
 
 bool MoveCursorTo(int x, int y) {
-  INPUT move = MouseAt(x, y);
-  move.mi.dwFlags |= MOUSEEVENTF_MOVE;
-  if (SendInput(1, &move, sizeof move) != 1) return false;
+  // Wine moves the X server's pointer only for a position that differs from
+  // the one it has, and later reads the position back from the X server; a
+  // step aside first makes sure the pointer itself goes there.
+  if (!SetCursorPos(x + 1, y) || !SetCursorPos(x, y)) return false;
   return WaitUntil([&] {
     POINT at{};
     return GetCursorPos(&at) && at.x == x && at.y == y;

@@ -100,9 +100,10 @@ bool PressChord(std::initializer_list<WORD> keys);
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done);
 // A click at a point of the screen, with the left button unless told.
 bool ClickAt(int x, int y, bool rightButton = false);
-// Moves the pointer as the user would, through the input queue, and waits
-// until the system has it there. (SetCursorPos can be undone under Wine by
-// pointer motion the X server reports afterwards.)
+// Moves the pointer there and waits until the system has it there. (Under
+// Wine a position the X server's pointer does not share is read back from
+// it later: moves by SendInput, and SetCursorPos to where the system
+// already thinks the pointer is, leave the pointer itself behind.)
 bool MoveCursorTo(int x, int y);
 
 // ---- the screen ----------------------------------------------------------------
