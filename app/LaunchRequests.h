@@ -2,15 +2,9 @@
 // What the main window makes of the messages that outside programs post.
 #include <cstdint>
 
-struct SettingsRecord;
+#include "menu/LaunchSurface.h"
 
-// Where the pouch menu was asked for; the desktop edges use the codes of
-// their "StowpouchMsg" (200 left, 201 right, 202 top, 203 bottom).
-enum LaunchSurface {
-  kSurfaceTrayIcon = 1,
-  kSurfaceQuickLaunch = 2,
-  kSurfaceMenuHotKey = 3,
-};
+struct SettingsRecord;
 
 // The launch-surface code of the pouch menu that a "StowpouchMsg" asks
 // for, or 0 when the message asks for nothing (an unknown code, or a

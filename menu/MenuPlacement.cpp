@@ -1,14 +1,8 @@
 #include "menu/MenuPlacement.h"
 
-namespace {
+#include "menu/LaunchSurface.h"
 
-constexpr int kTrayIcon = 1;
-constexpr int kQuickLaunch = 2;
-constexpr int kMenuHotKey = 3;
-constexpr int kEdgeLeft = 200;
-constexpr int kEdgeRight = 201;
-constexpr int kEdgeTop = 202;
-constexpr int kEdgeBottom = 203;
+namespace {
 
 using H = MenuHorizontalAlign;
 using V = MenuVerticalAlign;
@@ -31,7 +25,9 @@ MenuPlacement AgainstTaskbar(bool centreOnHorizontalBar, TaskbarEdge edge, const
 
 }  // namespace
 
-bool PlacesAgainstTaskbar(int surface) { return surface == kTrayIcon || surface == kQuickLaunch; }
+bool PlacesAgainstTaskbar(int surface) {
+  return surface == kSurfaceTrayIcon || surface == kSurfaceQuickLaunch;
+}
 
 TaskbarEdge TaskbarEdgeFrom(unsigned appBarEdge, const MenuRect& taskbar) {
   if (taskbar.IsEmpty() || appBarEdge > 3) return TaskbarEdge::kUnknown;
@@ -41,13 +37,13 @@ TaskbarEdge TaskbarEdgeFrom(unsigned appBarEdge, const MenuRect& taskbar) {
 MenuPlacement PlaceMenu(int surface, TaskbarEdge edge, const MenuRect& taskbar, MenuPoint cursor,
                         MenuPoint given) {
   switch (surface) {
-    case kTrayIcon: return AgainstTaskbar(false, edge, taskbar, cursor);
-    case kQuickLaunch: return AgainstTaskbar(true, edge, taskbar, cursor);
-    case kMenuHotKey: return {cursor, H::kLeft, V::kTop};
-    case kEdgeLeft: return {given, H::kLeft, V::kTop};
-    case kEdgeRight: return {given, H::kRight, V::kTop};
-    case kEdgeTop: return {given, H::kCentre, V::kTop};
-    case kEdgeBottom: return {given, H::kCentre, V::kBottom};
+    case kSurfaceTrayIcon: return AgainstTaskbar(false, edge, taskbar, cursor);
+    case kSurfaceQuickLaunch: return AgainstTaskbar(true, edge, taskbar, cursor);
+    case kSurfaceMenuHotKey: return {cursor, H::kLeft, V::kTop};
+    case kSurfaceEdgeLeft: return {given, H::kLeft, V::kTop};
+    case kSurfaceEdgeRight: return {given, H::kRight, V::kTop};
+    case kSurfaceEdgeTop: return {given, H::kCentre, V::kTop};
+    case kSurfaceEdgeBottom: return {given, H::kCentre, V::kBottom};
     default: return {given, H::kLeft, V::kTop};
   }
 }
