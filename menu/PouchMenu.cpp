@@ -106,20 +106,6 @@ void BuildRootMenu(HMENU root) {
   AppendPouchWindowSection(root, lists, total, settings.SortMenuItem == 1);
 }
 
-int32_t TrackPouchMenu(HMENU root, int surface, int x, int y) {
-  const MenuPlacement placement = PlaceMenuNow(surface, x, y);
-  const HWND owner = MainWindow();
-  DrainMessageQueue();
-  // A menu of a window in the background would not close when the user
-  // clicks elsewhere.
-  SetForegroundWindow(owner);
-  DrainMessageQueue();
-  const int32_t id = static_cast<int32_t>(TrackPopupMenu(
-      root, TrackFlagsFor(placement), placement.point.x, placement.point.y, 0, owner, nullptr));
-  PostMessageA(owner, WM_NULL, 0, 0);
-  return id;
-}
-
 }  // namespace
 
 int ShowPouchMenu(int surface, int x, int y) {
@@ -132,7 +118,8 @@ int ShowPouchMenu(int surface, int x, int y) {
     const UniqueMenu root(CreatePopupMenu());
     if (root) {
       BuildRootMenu(root.Get());
-      ExecuteMenuCommand(root.Get(), TrackPouchMenu(root.Get(), surface, x, y));
+      const UINT chosen = TrackMenuFromSurface(root.Get(), surface, x, y, MainWindow());
+      ExecuteMenuCommand(root.Get(), static_cast<int32_t>(chosen));
     }
   }
   FreeMenuItemRecords();

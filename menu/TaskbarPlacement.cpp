@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "framework/AppWindow.h"
+
 namespace {
 
 TaskbarEdge ReadTaskbar(MenuRect& taskbar) {
@@ -11,6 +13,14 @@ TaskbarEdge ReadTaskbar(MenuRect& taskbar) {
   if (IsRectEmpty(&data.rc)) SHAppBarMessage(ABM_GETTASKBARPOS, &data);
   taskbar = {data.rc.left, data.rc.top, data.rc.right, data.rc.bottom};
   return TaskbarEdgeFrom(data.uEdge, taskbar);
+}
+
+UINT TrackFlagsFor(const MenuPlacement& placement) {
+  UINT flags = TPM_LEFTBUTTON | TPM_RETURNCMD;
+  if (placement.horizontal == MenuHorizontalAlign::kCentre) flags |= TPM_CENTERALIGN;
+  if (placement.horizontal == MenuHorizontalAlign::kRight) flags |= TPM_RIGHTALIGN;
+  if (placement.vertical == MenuVerticalAlign::kBottom) flags |= TPM_BOTTOMALIGN;
+  return flags;
 }
 
 }  // namespace
@@ -26,10 +36,16 @@ MenuPlacement PlaceMenuNow(int surface, int x, int y) {
   return PlaceMenu(surface, edge, taskbar, {cursor.x, cursor.y}, {x, y});
 }
 
-UINT TrackFlagsFor(const MenuPlacement& placement) {
-  UINT flags = TPM_LEFTBUTTON | TPM_RETURNCMD;
-  if (placement.horizontal == MenuHorizontalAlign::kCentre) flags |= TPM_CENTERALIGN;
-  if (placement.horizontal == MenuHorizontalAlign::kRight) flags |= TPM_RIGHTALIGN;
-  if (placement.vertical == MenuVerticalAlign::kBottom) flags |= TPM_BOTTOMALIGN;
-  return flags;
+UINT TrackMenuFromSurface(HMENU menu, int surface, int x, int y, HWND owner) {
+  const MenuPlacement placement = PlaceMenuNow(surface, x, y);
+  DrainMessageQueue();
+  // A menu of a window in the background would not close when the user
+  // clicks elsewhere; the null message after it is the platform's remedy
+  // for the menus of tray programs.
+  SetForegroundWindow(owner);
+  DrainMessageQueue();
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TrackFlagsFor(placement), placement.point.x, placement.point.y, 0, owner, nullptr));
+  PostMessageA(owner, WM_NULL, 0, 0);
+  return chosen;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// Placing a popup menu of ours now: where the shell says the taskbar is,
-// and where the cursor is.
+// Placing and tracking a popup menu of ours: where the shell says the
+// taskbar is, where the cursor is, and the care a menu of a program in the
+// background needs.
 #include <windows.h>
 
 #include "menu/MenuPlacement.h"
@@ -9,6 +10,7 @@
 // are the point the surface gave (a desktop-edge click).
 MenuPlacement PlaceMenuNow(int surface, int x, int y);
 
-// TrackPopupMenu's alignment flags for the placement, with
-// TPM_LEFTBUTTON | TPM_RETURNCMD.
-UINT TrackFlagsFor(const MenuPlacement& placement);
+// Places `menu` for the surface and tracks it for `owner`, which is brought
+// to the foreground first, so that a click elsewhere or Escape closes the
+// menu. The chosen command, 0 for none.
+UINT TrackMenuFromSurface(HMENU menu, int surface, int x, int y, HWND owner);
