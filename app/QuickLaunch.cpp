@@ -1,7 +1,5 @@
 #include "app/QuickLaunch.h"
 
-#include <shlobj.h>
-
 #include "app/QuickLaunchRules.h"
 #include "framework/Handles.h"
 #include "settings/SettingsRecord.h"
@@ -25,24 +23,6 @@ std::string ProgramPath() {
 
 }  // namespace
 
-HRESULT CreateShellLink(const std::string& linkPath, const ShellLinkRecord* record) {
-  if (!record) return E_FAIL;
-  ComPtr<IShellLinkA> link;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                    link.Receive());
-  if (FAILED(result)) return result;
-  link->SetPath(record->target.c_str());
-  link->SetDescription(record->description.c_str());
-  link->SetHotkey(record->hotKey);
-  link->SetIconLocation(record->iconPath.c_str(), record->iconIndex);
-  ComPtr<IPersistFile> file;
-  result = link->QueryInterface(IID_IPersistFile, file.Receive());
-  if (FAILED(result)) return result;
-  WCHAR widePath[MAX_PATH] = L"";
-  if (!MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH)) return E_FAIL;
-  return file->Save(widePath, TRUE);
-}
-
 void KeepQuickLaunchShortcut(const SettingsRecord& settings) {
   std::string appData;
   if (!ReadShellFolderPath("AppData", appData)) return;
@@ -51,9 +31,9 @@ void KeepQuickLaunchShortcut(const SettingsRecord& settings) {
   switch (QuickLaunchChangeFor(settings.MenuPosAppBar, FileOpensForReading(place->link))) {
     case QuickLaunchChange::kCreate: {
       ShellLinkRecord record;
-      record.target = DartletPathBeside(ProgramPath());
+      record.targetPath = DartletPathBeside(ProgramPath());
       record.description = kDescription;
-      record.iconPath = record.target;
+      record.iconPath = record.targetPath;
       CreateShellLink(place->link, &record);
       break;
     }

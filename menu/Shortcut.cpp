@@ -4,19 +4,35 @@
 
 #include "framework/Handles.h"
 
-HRESULT ResolveShortcut(const std::string& path, ShortcutInfo& info) {
-  ComPtr<IShellLinkA> link;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IShellLinkA, link.Receive());
-  if (FAILED(result)) return result;
-  ComPtr<IPersistFile> file;
-  result = link->QueryInterface(IID_IPersistFile, file.Receive());
-  if (FAILED(result)) return result;
+namespace {
 
-  WCHAR widePath[MAX_PATH];
-  if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH))
+// The shell's link object with its file interface, and the file's path as
+// the file interface takes it.
+struct ShellLinkFile {
+  ComPtr<IShellLinkA> link;
+  ComPtr<IPersistFile> file;
+  WCHAR path[MAX_PATH] = L"";
+};
+
+HRESULT OpenShellLinkFile(const std::string& path, ShellLinkFile& opened) {
+  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                    IID_IShellLinkA, opened.link.Receive());
+  if (FAILED(result)) return result;
+  result = opened.link->QueryInterface(IID_IPersistFile, opened.file.Receive());
+  if (FAILED(result)) return result;
+  if (!MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, opened.path, MAX_PATH))
     return HRESULT_FROM_WIN32(GetLastError());
-  result = file->Load(widePath, STGM_READ);
+  return S_OK;
+}
+
+}  // namespace
+
+HRESULT ResolveShortcut(const std::string& path, ShortcutInfo& info) {
+  ShellLinkFile opened;
+  HRESULT result = OpenShellLinkFile(path, opened);
+  if (FAILED(result)) return result;
+  const ComPtr<IShellLinkA>& link = opened.link;
+  result = opened.file->Load(opened.path, STGM_READ);
   if (FAILED(result)) return result;
   // No window and no search dialog; the time-out (1 ms) rides in the high
   // word of the flags.
@@ -43,4 +59,16 @@ HRESULT ResolveShortcut(const std::string& path, ShortcutInfo& info) {
   read.iconPath = text;
   info = std::move(read);
   return resolved;
+}
+
+HRESULT CreateShellLink(const std::string& linkPath, const ShellLinkRecord* record) {
+  if (!record) return E_FAIL;
+  ShellLinkFile opened;
+  const HRESULT result = OpenShellLinkFile(linkPath, opened);
+  if (FAILED(result)) return result;
+  opened.link->SetPath(record->targetPath.c_str());
+  opened.link->SetDescription(record->description.c_str());
+  opened.link->SetHotkey(record->hotKey);
+  opened.link->SetIconLocation(record->iconPath.c_str(), record->iconIndex);
+  return opened.file->Save(opened.path, TRUE);
 }

@@ -152,7 +152,7 @@ TEST_F(QuickLaunchTest, AMarkedOrMissingFolderIsLeftAlone) {
 
 TEST_F(QuickLaunchTest, CreateShellLinkWritesEveryField) {
   ShellLinkRecord record;
-  record.target = DartletBesideThisProgram();
+  record.targetPath = DartletBesideThisProgram();
   record.description = "described";
   record.hotKey = MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT);
   record.iconPath = "C:\\windows\\system32\\shell32.dll";
