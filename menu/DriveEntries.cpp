@@ -32,13 +32,10 @@ std::string ByteSizeText(DWORD count) {
 int BlankWidth(HFONT font) {
   const ScreenDC screen;
   if (!screen.Get()) return 0;
+  // Without a font the selection fails and the screen's default font stays.
+  const SelectedObject selected(screen.Get(), font);
   SIZE size{};
-  if (font) {
-    const SelectedObject selected(screen.Get(), font);
-    GetTextExtentPoint32A(screen.Get(), " ", 1, &size);
-  } else {
-    GetTextExtentPoint32A(screen.Get(), " ", 1, &size);
-  }
+  GetTextExtentPoint32A(screen.Get(), " ", 1, &size);
   return size.cx;
 }
 

@@ -586,7 +586,8 @@ bool MeasureLeaks(int menus) {
   PrintTypeChanges(baseline, last);
   std::printf("  menu handles still alive after ShowPouchMenu: %d of %d\n", aliveMenus, built);
   std::printf("  working set after menu %d: %zu KB, after menu %d: %zu KB, growth %lld KB\n",
-              kLeakBaseline, baselineSet / 1024, menus, lastSet / 1024, growth / 1024);
+              kLeakBaseline, static_cast<size_t>(baselineSet / 1024), menus,
+              static_cast<size_t>(lastSet / 1024), growth / 1024);
   const bool met = Total(last) == Total(baseline) && aliveMenus == 0 && built > 0 &&
                    growth <= static_cast<long long>(kGoalWorkingSetGrowth);
   std::printf("leak goal (same GDI count, no menu alive, growth <= 64 KB): goal %s\n",
