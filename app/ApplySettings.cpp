@@ -68,10 +68,9 @@ void ReconnectToShell() {
   if (Settings().MenuPosTray == 1) AddTrayIcon(mainWindow, ProgramSmallIcon(mainWindow));
   // Every load request switches the filter on or off, and anyone may send
   // "TaskbarCreated": only a shell whose taskbar lacks the filter gets one.
-  if (!TaskbarFilterAnswers()) {
-    SHLoadInProc(CLSID_Graftling);
-    ReloadTaskbarFilter();
-  }
+  // The question is itself the reload request, and a filter that goes in
+  // reads the settings as it does.
+  if (!TaskbarFilterAnswers()) SHLoadInProc(CLSID_Graftling);
   RefreshTaskbarButtons();
 }
 
