@@ -2,8 +2,18 @@
 // tests refer to these numbers, so they never change.
 #pragma once
 
+// Labels and frames that no code refers to.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
 // Dialog templates.
 #define IDD_STOWPOUCH_DIALOG 102
+#define IDD_SELECT_APPLICATION 130
+#define IDD_DISPLAY_OPTION 137
+#define IDD_SHOW_HIDE_WINDOW 138
+#define IDD_SELECT_CONTAINED_APPLICATION 139
+#define IDD_ARRANGE_TASKBAR 140
 #define IDD_INFORMATION 143
 
 // Strings.
@@ -61,6 +71,62 @@
 // Controls of the information dialog.
 #define IDC_INFORMATION_TEXT 1036
 #define IDC_DONT_SHOW_AGAIN 1037
+
+// Controls of the "Select Hide Application" options page.
+#define IDC_FOLDERS 1006
+#define IDC_EXPLORERS 1007
+#define IDC_INTERNET_EXPLORERS 1008
+#define IDC_NETSCAPE_NAVIGATORS 1009
+#define IDC_USER_APPLICATIONS 1027
+#define IDC_ADD_APPLICATION 1011
+#define IDC_DELETE_APPLICATION 1012
+
+// Controls of the "Display" options page.
+#define IDC_QUICK_LAUNCH 1019
+#define IDC_TRAY_ICON 1017
+#define IDC_DESKTOP_CLICK 1037
+#define IDC_DESKTOP_TOP 1038
+#define IDC_DESKTOP_LEFT 1039
+#define IDC_DESKTOP_RIGHT 1040
+#define IDC_DESKTOP_BOTTOM 1041
+#define IDC_HOT_KEY 1057
+#define IDC_HOT_KEY_MODIFIER 1058
+#define IDC_HOT_KEY_BOX 1059
+#define IDC_LARGE_ICONS 1045
+#define IDC_MENU_ICONS 1046
+#define IDC_MENU_LOGO 1047
+#define IDC_256_COLOR_ICONS 1049
+#define IDC_DESKTOP_ICON_ITEM 1055
+#define IDC_FUNCTION_COMMAND_ITEM 1082
+#define IDC_CLOSE_ALL_ITEM 1016
+#define IDC_MINIMIZE_ALL_ITEM 1035
+#define IDC_DRIVE_MENU 1014
+#define IDC_DRIVE_REMOVABLE 1029
+#define IDC_DRIVE_FIXED 1030
+#define IDC_DRIVE_REMOTE 1031
+#define IDC_DRIVE_CDROM 1032
+#define IDC_SORT_MENU_ITEMS 1020
+#define IDC_HIDE_AT_STARTUP 1087
+#define IDC_DISPLAY_HISTORY 1024
+#define IDC_FOLDER_HISTORY 1033
+#define IDC_BROWSER_HISTORY 1034
+#define IDC_START_MENU 1018
+
+// Controls of the Show-Hide Window dialog.
+#define IDC_SHOWN_WINDOWS 1053
+#define IDC_MOVE_TO_HIDDEN 1051
+#define IDC_MOVE_TO_SHOWN 1052
+#define IDC_HIDDEN_WINDOWS 1050
+
+// Controls of the Select Contained Application dialog.
+#define IDC_RUNED 1021
+#define IDC_APPLICATION_WINDOWS 1010
+#define IDC_SELECT_LABEL 1025
+#define IDC_MENU_LABEL 1026
+
+// Controls of the Arrange Taskbar dialog.
+#define IDC_TASKBAR_WINDOWS 1048
+#define IDC_TASKBAR_ORDER 1023
 
 // The tray icon's menu and its commands.
 #define IDR_TRAY_MENU 151

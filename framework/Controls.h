@@ -1,0 +1,27 @@
+#pragma once
+// Small wrappers over the messages of the standard controls the dialogs use,
+// and the texts of other programs' windows as the dialogs show them.
+#include <windows.h>
+
+#include <string>
+
+// A window's title or class name, cut to 511 characters; empty when the
+// window has none or has gone.
+constexpr int kWindowTextCapacity = 512;
+std::string WindowTitle(HWND window);
+std::string WindowClassName(HWND window);
+
+// List box rows. Indices are rows from 0; -1 is "none" (LB_ERR).
+int ListBoxAdd(HWND list, const std::string& text);
+int ListBoxInsert(HWND list, int row, const std::string& text);
+void ListBoxDelete(HWND list, int row);
+void ListBoxClear(HWND list);
+int ListBoxCount(HWND list);
+int ListBoxSelection(HWND list);
+void ListBoxSelect(HWND list, int row);
+std::string ListBoxText(HWND list, int row);
+
+// Combo box of the drop-down list kind.
+int ComboBoxAdd(HWND combo, const std::string& text);
+
+void EnableControl(HWND dialog, int id, bool enable);
