@@ -8,6 +8,13 @@ MenuHotKey& TheMenuHotKey() {
 }
 
 void MenuHotKey::Register(HWND window, const SettingsRecord& settings) {
+  // An empty hot key box stores 0, and 0 must keep meaning "no menu
+  // hotkey". Nothing beyond the virtual-key codes is a key either, and an
+  // identifier from 0xC000 on would be taken for a shortcut key's atom.
+  if (settings.IndexVirtualKey <= 0 || settings.IndexVirtualKey > 0xFE) {
+    id_ = 0;
+    return;
+  }
   id_ = settings.IndexVirtualKey;
   RegisterHotKey(window, id_, MenuHotKeyModifier(settings.IndexFunctionKey),
                  static_cast<UINT>(settings.IndexVirtualKey));

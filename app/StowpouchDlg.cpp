@@ -20,6 +20,7 @@
 #include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
+#include "settings/OptionsSheet.h"
 #include "settings/SettingsStore.h"
 #include "shellext/GraftlingIds.h"
 #include "windows/ClassNames.h"
@@ -176,6 +177,8 @@ bool CStowpouchDlg::OnButton(WORD id) {
       OnCancel();
       return true;
     case IDC_OPTIONS:
+      OnOptions();
+      return true;
     case IDC_SHOW_HIDE_WINDOW:
     case IDC_ARRANGE_TASKBAR:
     case IDC_SET_SHORTCUT_KEY:
@@ -265,6 +268,15 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     ReconnectToShell();
   }
   return CDialog::DefWindowProc(message, wParam, lParam);
+}
+
+void CStowpouchDlg::OnOptions() {
+  // While the sheet is open the menu hotkey's keys belong to its hot key
+  // box like any other keys.
+  TheMenuHotKey().Unregister(m_hWnd);
+  RunOptionsSheet(m_hWnd, nullptr);
+  ApplySettings();
+  SetForegroundWindow(m_hWnd);
 }
 
 void CStowpouchDlg::OnMenuHotKey() {

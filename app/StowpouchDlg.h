@@ -48,6 +48,8 @@ class CStowpouchDlg : public CDialog {
   void LayOutControls();
   // The buttons' commands, also reached from the tray menu.
   bool OnButton(WORD id);
+  // The options sheet, then the settings applied anew.
+  void OnOptions();
   void OnMenuHotKey();
   // The tray icon's mouse messages and its menu's commands.
   void OnTrayIcon(UINT mouseMessage);

@@ -76,9 +76,10 @@ constexpr const char kSettingsKeyPath[] = "Software\\Quarrelwood\\Stowpouch";
 constexpr const char kUserAppCaptionValue[] = "UserAppCaption";
 constexpr const char kUserClassNameValue[] = "UserClassName";
 
-// Buffer sizes of the registry reads: a list holds at most 511 characters.
+// Buffer sizes of the registry reads. Stowpouch and Graftling read the lists
+// with the same bound, so that both always see the same list.
 constexpr std::size_t kNumberBufferBytes = 4;
-constexpr std::size_t kListBufferBytes = 512;
+constexpr std::size_t kListBufferBytes = kStringListMaxText + 1;
 
 // The menu hotkey's modifier flag for "IndexFunctionKey" (0 Win, 1 Ctrl,
 // 2 Alt); any other value means Win.

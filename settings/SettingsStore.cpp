@@ -46,6 +46,9 @@ int LoadSettings() {
   ReadNumbers(key, kKindNumbers, std::size(kKindNumbers), record);
   ReadList(key, kUserAppCaptionValue, record.UserAppCaption);
   ReadList(key, kUserClassNameValue, record.UserClassName);
+  // The page edits the two lists by position: a pair with half of it
+  // missing would mismatch every pair after it.
+  KeepCommonPairs(record.UserAppCaption, record.UserClassName);
   ReadNumbers(key, kOptionNumbers, std::size(kOptionNumbers), record);
   record.Netscape = 0;
   return 1;

@@ -48,9 +48,9 @@ FilterSettingsValues ReadFilterSettings(const RegistryKey& key) {
   values.explorer = ReadNumber(key, "Explorer");
   values.iexplorer = ReadNumber(key, "IExplorer");
   values.folder = ReadNumber(key, "Folder");
-  std::string userClasses;
-  if (key.QueryText(kUserClassNameValue, kListBufferBytes, userClasses))
-    values.userClassNames = userClasses;
+  std::string text;
+  if (key.QueryText(kUserClassNameValue, kListBufferBytes, text)) values.userClassNames = text;
+  if (key.QueryText(kUserAppCaptionValue, kListBufferBytes, text)) values.userCaptions = text;
   return values;
 }
 

@@ -10,7 +10,10 @@ void ReloadFilterConfig(const FilterSettingsValues& values, const FilterClassNam
   config.classes.push_back(names.folder);
   if (values.userClassNames) {
     StringList user;
+    StringList captions;
     SplitStringList(*values.userClassNames, user);
+    if (values.userCaptions) SplitStringList(*values.userCaptions, captions);
+    KeepCommonPairs(user, captions);
     config.classes.insert(config.classes.end(), user.begin(), user.end());
   }
 }

@@ -30,12 +30,14 @@ struct FilterSettingsValues {
   std::optional<int32_t> iexplorer;
   std::optional<int32_t> folder;
   std::optional<std::string> userClassNames;  // the 0x01-separated list
+  std::optional<std::string> userCaptions;    // its partner list
 };
 
 // Rebuilds the class list: the Explorer class while "Explorer" is 1, the
 // browser and folder frames always (what they show decides, per window),
-// then the user-defined classes. A switch changes only when its value was
-// read.
+// then the user-defined classes that have their caption (Stowpouch keeps
+// only whole pairs, and both must agree on what is a pouch window). A
+// switch changes only when its value was read.
 void ReloadFilterConfig(const FilterSettingsValues& values, const FilterClassNames& names,
                         TaskbarFilterConfig& config);
 

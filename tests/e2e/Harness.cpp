@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include "common/SharedNames.h"
 #include "settings/SettingsRecord.h"
@@ -141,6 +142,15 @@ std::optional<DWORD> ReadSetting(const char* name) {
 }
 
 // ---- windows -----------------------------------------------------------------
+
+bool TrayIconThere(HWND owner) {
+  // The shell accepts a change of nothing only for an icon it has.
+  NOTIFYICONDATAA record{};
+  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  record.hWnd = owner;
+  record.uID = 128;
+  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
 
 namespace {
 

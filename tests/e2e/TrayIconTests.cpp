@@ -18,15 +18,6 @@ namespace {
 constexpr UINT kTrayIconId = 128;
 constexpr UINT kTrayCallbackMessage = 0x57B;
 
-// The shell accepts a change of nothing only for an icon it has.
-bool TrayIconThere(HWND owner) {
-  NOTIFYICONDATAA record{};
-  record.cbSize = NOTIFYICONDATAA_V1_SIZE;
-  record.hWnd = owner;
-  record.uID = kTrayIconId;
-  return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
-
 using MenuText = std::vector<std::pair<UINT, std::string>>;
 
 // What the open popup menu lists; nothing when it did not open or could

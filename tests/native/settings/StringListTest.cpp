@@ -59,4 +59,20 @@ TEST(CopyStringList, CopyOfItselfKeepsElements) {
   EXPECT_EQ(list, (StringList{"x", "y"}));
 }
 
+
+TEST(StringListElement, ASeparatorInsideATextBecomesABlank) {
+  StringList list;
+  list.push_back(StringListElement("Notepad\x01" "2"));
+  StringList copy;
+  CopyStringList(copy, list);
+  EXPECT_EQ(copy, StringList{"Notepad 2"});
+}
+
+TEST(StringListHasRoomFor, TheStoredTextStaysWithinTheBound) {
+  StringList list(2, std::string(99, 'x'));  // 200 characters stored
+  const std::string fits(kStringListMaxText - 201, 'y');
+  EXPECT_TRUE(StringListHasRoomFor(list, fits));
+  EXPECT_FALSE(StringListHasRoomFor(list, fits + 'y'));
+}
+
 }  // namespace

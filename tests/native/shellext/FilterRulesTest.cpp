@@ -14,6 +14,7 @@ FilterSettingsValues Values(std::optional<int32_t> explorer, std::optional<int32
   values.folder = folder;
   values.iexplorer = iexplorer;
   values.userClassNames = user;
+  values.userCaptions = user;  // one caption per class, as Stowpouch stores them
   return values;
 }
 
@@ -31,6 +32,20 @@ TEST(ReloadFilterConfig, ExplorerByItsSwitchFramesAlwaysThenTheUserClasses) {
     ReloadFilterConfig(Values(explorer, 1, 1), kNames, config);
     EXPECT_EQ(config.classes, (StringList{"IEFrame", "CabinetWClass"}));
   }
+}
+
+// Stowpouch keeps only whole pairs of caption and class; the filter must
+// agree with it, or a window would leave the taskbar without being in the
+// pouch.
+TEST(ReloadFilterConfig, OnlyClassesWithACaptionAreFiltered) {
+  TaskbarFilterConfig config;
+  FilterSettingsValues values = Values(0, 1, 1, std::string("Notepad\x01WordPad\x01"));
+  values.userCaptions = std::string("Untitled - Notepad\x01");
+  ReloadFilterConfig(values, kNames, config);
+  EXPECT_EQ(config.classes, (StringList{"IEFrame", "CabinetWClass", "Notepad"}));
+  values.userCaptions.reset();
+  ReloadFilterConfig(values, kNames, config);
+  EXPECT_EQ(config.classes, (StringList{"IEFrame", "CabinetWClass"}));
 }
 
 // Thousands of reload requests in a shell's lifetime must not grow the list.

@@ -209,36 +209,51 @@ TEST_F(SettingsStoreTest, NumbersNeedExactlyFourBytesOfAnyType) {
   EXPECT_EQ(Settings().QueryQuit, 1);
 }
 
-TEST_F(SettingsStoreTest, ListOfUpTo511CharactersLoads) {
-  const std::string element(510, 'x');
-  key_.SetText("UserClassName", element + '\x01');  // 511 characters and the NUL
+// Forty applications with long titles take far more than the 511 characters
+// the lists were once cut at.
+TEST_F(SettingsStoreTest, ListsUpToTheBoundLoadWhole) {
+  SettingsRecord& record = Settings();
+  for (int i = 0; i < 40; ++i) {
+    record.UserAppCaption.push_back(std::string(60, static_cast<char>('a' + i % 26)));
+    record.UserClassName.push_back("Class" + std::to_string(i));
+  }
+  const SettingsRecord saved = record;
+  ASSERT_EQ(SaveKindSettings(), 1);
+  Settings() = SettingsRecord();
   ASSERT_EQ(LoadSettings(), 1);
-  EXPECT_EQ(Settings().UserClassName, StringList{element});
+  EXPECT_EQ(Settings().UserAppCaption, saved.UserAppCaption);
+  EXPECT_EQ(Settings().UserClassName, saved.UserClassName);
+
+  key_.SetText("UserAppCaption", std::string(kStringListMaxText - 1, 'y') + '\x01');
+  ASSERT_EQ(LoadSettings(), 1);
+  EXPECT_EQ(Settings().UserAppCaption.size(), 1u);
 }
 
-TEST_F(SettingsStoreTest, LongerListIsNotReadWhileItsPartnerIs) {
-  key_.SetText("UserAppCaption", std::string(511, 'y') + '\x01');  // 512 characters
-  key_.SetText("UserClassName", "Notepad\x01");
+TEST_F(SettingsStoreTest, ListsOfDifferentLengthsKeepThePairsBothHold) {
+  key_.SetText("UserAppCaption", "Untitled - Notepad\x01" "Calculator\x01" "Paint\x01");
+  key_.SetText("UserClassName", "Notepad\x01" "CalcFrame\x01");
   ASSERT_EQ(LoadSettings(), 1);
-  EXPECT_TRUE(Settings().UserAppCaption.empty());
-  EXPECT_EQ(Settings().UserClassName, StringList{"Notepad"});
+  EXPECT_EQ(Settings().UserAppCaption, (StringList{"Untitled - Notepad", "Calculator"}));
+  EXPECT_EQ(Settings().UserClassName, (StringList{"Notepad", "CalcFrame"}));
 }
 
 TEST_F(SettingsStoreTest, ListStoredWithoutItsNulEndsAtTheData) {
   const std::string text = "Notepad\x01" "Calc\x01";
   key_.SetRaw("UserClassName", REG_SZ, text.data(), static_cast<DWORD>(text.size()));
-  // 512 bytes and no NUL anywhere: there is no end to find, so it is not read.
-  const std::string full(512, 'z');
+  // The whole buffer and no NUL anywhere: there is no end to find, so it is
+  // not read and the list in memory stays.
+  const std::string full(kListBufferBytes, 'z');
   key_.SetRaw("UserAppCaption", REG_SZ, full.data(), static_cast<DWORD>(full.size()));
-  Settings().UserAppCaption = {"kept"};
+  Settings().UserAppCaption = {"kept", "kept too"};
   ASSERT_EQ(LoadSettings(), 1);
   EXPECT_EQ(Settings().UserClassName, (StringList{"Notepad", "Calc"}));
-  EXPECT_EQ(Settings().UserAppCaption, StringList{"kept"});
+  EXPECT_EQ(Settings().UserAppCaption, (StringList{"kept", "kept too"}));
 }
 
 TEST_F(SettingsStoreTest, ListOfWrongTypeIsReadAsText) {
   const std::string text = "Calc\x01";
   key_.SetRaw("UserClassName", REG_BINARY, text.data(), static_cast<DWORD>(text.size()));
+  key_.SetText("UserAppCaption", "Calculator\x01");
   ASSERT_EQ(LoadSettings(), 1);
   EXPECT_EQ(Settings().UserClassName, StringList{"Calc"});
 }

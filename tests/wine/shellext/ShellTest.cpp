@@ -77,7 +77,10 @@ void ShellTest::SetSettings(const std::vector<std::pair<const char*, DWORD>>& nu
                             const char* userClasses) const {
   settings_.Clear();
   for (const auto& [name, value] : numbers) settings_.SetDword(name, value);
-  if (userClasses) settings_.SetText(kUserClassNameValue, userClasses);
+  if (!userClasses) return;
+  // Every class has its caption, as Stowpouch stores them.
+  settings_.SetText(kUserClassNameValue, userClasses);
+  settings_.SetText(kUserAppCaptionValue, userClasses);
 }
 
 }  // namespace shellext_test
