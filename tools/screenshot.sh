@@ -7,6 +7,10 @@
 #     submenu open (the pictures that the end-to-end look test checks);
 #   tray-menu.png                         the tray icon's menu, opened by a
 #     right click at the icon in the taskbar;
+#   options-applications.png, options-display.png, select-application.png,
+#   show-hide-window.png, arrange-taskbar.png
+#                                         the options sheet's two pages and
+#     the window dialogs, as the end-to-end tests that drive them show them;
 #   desktop.png, main-window.png          the main window as it starts.
 # STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
@@ -25,9 +29,12 @@ wine=$(bench_wine)
 if [ -x "$build/bin/e2e_tests.exe" ]; then
   STOWPOUCH_PICTURES=$("$wine" winepath -w "$out" 2>/dev/null | tr -d '\r') \
     "$build/wine-run" "$build/bin/e2e_tests.exe" \
-    --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*' >/dev/null ||
+    --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*:*OptionsSheet*:*UserApplication*:*ShowHide*:*Arrange*' >/dev/null ||
     echo "screenshot.sh: a look test failed; see its pictures" >&2
-  for picture in pouch-menu-large:pouch-menu pouch-menu-small:pouch-menu-small tray-menu:tray-menu; do
+  for picture in pouch-menu-large:pouch-menu pouch-menu-small:pouch-menu-small tray-menu:tray-menu \
+      options-applications:options-applications options-display:options-display \
+      select-application:select-application show-hide-window:show-hide-window \
+      arrange-taskbar:arrange-taskbar; do
     [ -f "$out/${picture%%:*}.bmp" ] || continue
     convert "$out/${picture%%:*}.bmp" "$out/${picture##*:}.png"
     rm -f "$out/${picture%%:*}.bmp"
@@ -49,4 +56,4 @@ import -window root -display "$DISPLAY" "$out/desktop.png"
 convert "$out/desktop.png" -crop "${width}x${height}+${left}+${top}" +repage "$out/main-window.png"
 echo "Main window at $left,$top, ${width}x${height}"
 
-echo "Saved $out/pouch-menu.png, $out/pouch-menu-small.png, $out/tray-menu.png, $out/desktop.png and $out/main-window.png"
+echo "Saved the menu and dialog pictures, $out/desktop.png and $out/main-window.png in $out"

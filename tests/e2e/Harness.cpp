@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
+#include <cstdlib>
+
 #include "common/SharedNames.h"
 #include "settings/SettingsRecord.h"
 #include "tests/SendKeys.h"
@@ -303,24 +305,28 @@ COLORREF ScreenPicture::At(int x, int y) const {
   return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
 }
 
-bool ScreenPicture::Save(const std::string& path) const {
-  const int rowBytes = (width_ * 3 + 3) & ~3;
+bool ScreenPicture::Save(const std::string& path, const RECT* part) const {
+  RECT whole{0, 0, width_, height_};
+  RECT cut = whole;
+  if (part && !IntersectRect(&cut, part, &whole)) return false;
+  const int width = cut.right - cut.left, height = cut.bottom - cut.top;
+  const int rowBytes = (width * 3 + 3) & ~3;
   BITMAPINFOHEADER header{};
   header.biSize = sizeof header;
-  header.biWidth = width_;
-  header.biHeight = height_;  // rows bottom up
+  header.biWidth = width;
+  header.biHeight = height;  // rows bottom up
   header.biPlanes = 1;
   header.biBitCount = 24;
   BITMAPFILEHEADER file{};
   file.bfType = 0x4D42;  // "BM"
   file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + DWORD(rowBytes) * height_;
+  file.bfSize = file.bfOffBits + DWORD(rowBytes) * height;
   std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
   bytes.append(reinterpret_cast<const char*>(&header), sizeof header);
-  for (int y = height_ - 1; y >= 0; --y) {
+  for (int y = cut.bottom - 1; y >= cut.top; --y) {
     std::string row(std::size_t(rowBytes), '\0');
-    for (int x = 0; x < width_; ++x) {
-      const RGBQUAD& pixel = pixels_[std::size_t(y) * width_ + x];
+    for (int x = 0; x < width; ++x) {
+      const RGBQUAD& pixel = pixels_[std::size_t(y) * width_ + cut.left + x];
       row[std::size_t(x) * 3] = char(pixel.rgbBlue);
       row[std::size_t(x) * 3 + 1] = char(pixel.rgbGreen);
       row[std::size_t(x) * 3 + 2] = char(pixel.rgbRed);
@@ -328,6 +334,15 @@ bool ScreenPicture::Save(const std::string& path) const {
     bytes += row;
   }
   return Taken() && WriteFileBytes(path, bytes);
+}
+
+bool SavePictureOf(HWND window, const std::string& name) {
+  const char* folder = std::getenv("STOWPOUCH_PICTURES");
+  if (!folder) return true;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT place{};
+  GetWindowRect(window, &place);
+  return ScreenPicture().Save(std::string(folder) + "\\" + name + ".bmp", &place);
 }
 
 // ---- the message spy ------------------------------------------------------------

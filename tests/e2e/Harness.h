@@ -118,14 +118,18 @@ class ScreenPicture {
   bool Taken() const { return !pixels_.empty(); }
   // The colour at a point of the screen; black outside it.
   COLORREF At(int x, int y) const;
-  // A 24-bit bitmap file of the picture.
-  bool Save(const std::string& path) const;
+  // A 24-bit bitmap file of the picture, or of `part` of it.
+  bool Save(const std::string& path, const RECT* part = nullptr) const;
 
  private:
   int width_ = 0;
   int height_ = 0;
   std::vector<RGBQUAD> pixels_;  // rows top down
 };
+
+// With STOWPOUCH_PICTURES naming a folder (tools/screenshot.sh), saves the
+// part of the screen `window` covers there as `name`.bmp.
+bool SavePictureOf(HWND window, const std::string& name);
 
 // ---- the message spy ------------------------------------------------------------
 

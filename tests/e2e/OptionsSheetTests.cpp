@@ -109,6 +109,7 @@ TEST_F(OptionsSheetTest, EveryDisplayBoxReachesItsValueThroughOkAndTheNextHide) 
   const HWND page = sheet.Page(1);
   ASSERT_NE(page, nullptr);
   for (int id : kAlwaysDisabled) EXPECT_FALSE(Enabled(page, id)) << id;
+  EXPECT_TRUE(SavePictureOf(sheet.Sheet(), "options-display"));
 
   // Unticking the drive menu greys its types and keeps their ticks.
   std::vector<bool> types;
@@ -221,6 +222,7 @@ class UserApplicationTest : public StowpouchTest {
     Send(picker, WM_COMMAND, MAKEWPARAM(IDC_APPLICATION_WINDOWS, LBN_SELCHANGE),
          reinterpret_cast<LPARAM>(list));
     EXPECT_TRUE(IsWindowEnabled(Control(picker, IDOK)));
+    EXPECT_TRUE(SavePictureOf(picker, "select-application"));
     PostMessageA(Control(picker, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(picker); }));
   }
@@ -243,6 +245,7 @@ TEST_F(UserApplicationTest, AddedApplicationLeavesTheTaskbarAndJoinsThePouch) {
   AddFarmWindow(page, app.process().Id());
   AddFarmWindow(page, app.process().Id());
   EXPECT_EQ(Rows(list), (std::vector<std::string>{"Notes - farm", "Notes - farm"}));
+  EXPECT_TRUE(SavePictureOf(sheet.Sheet(), "options-applications"));
   Send(list, LB_SETCURSEL, 0);
   Click(page, IDC_DELETE_APPLICATION);
   EXPECT_EQ(Rows(list), std::vector<std::string>{"Notes - farm"});
