@@ -22,6 +22,7 @@
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 #include "shellext/GraftlingIds.h"
+#include "windows/ArrangeTaskbarDialog.h"
 #include "windows/ClassNames.h"
 #include "windows/ShellFolders.h"
 #include "windows/WindowCommands.h"
@@ -175,9 +176,11 @@ bool CStowpouchDlg::OnButton(WORD id) {
     case IDC_EXIT:
       OnCancel();
       return true;
+    case IDC_ARRANGE_TASKBAR:
+      RunArrangeTaskbarCommand(m_hWnd);
+      return true;
     case IDC_OPTIONS:
     case IDC_SHOW_HIDE_WINDOW:
-    case IDC_ARRANGE_TASKBAR:
     case IDC_SET_SHORTCUT_KEY:
     case IDC_ABOUT:
     case IDC_HELP_PAGE:
