@@ -160,5 +160,21 @@ TEST_F(ArrangeTaskbarTest, CancelLeavesTheTaskbarAsItWas) {
   EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == stowpouch_->Window(); }));
 }
 
+TEST_F(ArrangeTaskbarTest, AHungApplicationGetsItsButtonBackOnceItRunsAgain) {
+  // The platform calls a program hung once it has left its queue alone for
+  // five seconds.
+  ASSERT_TRUE(farm_.Hang());
+  ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(apps_[0]) != FALSE; }));
+  ASSERT_NO_FATAL_FAILURE(OpenDialog());
+  const Titles rows = FarmTitles(Rows());
+  PostMessageA(GetDlgItem(dialog_, IDOK), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog_); }) && stowpouch_->Settle())
+      << "the command waited for the hung program";
+  farm_.EndHang();
+  // Requests are refused while the platform still calls the farm hung.
+  ASSERT_TRUE(WaitUntil([&] { return farm_.Settle(); }) && shell_.Sync());
+  EXPECT_EQ(FarmItems(), rows);
+}
+
 }  // namespace
 }  // namespace e2e
