@@ -23,7 +23,9 @@
 #include "settings/OptionsSheet.h"
 #include "settings/SettingsStore.h"
 #include "shellext/GraftlingIds.h"
+#include "windows/ArrangeTaskbarDialog.h"
 #include "windows/ClassNames.h"
+#include "windows/SelectContainedAppDialog.h"
 #include "windows/ShellFolders.h"
 #include "windows/WindowCommands.h"
 
@@ -176,11 +178,13 @@ bool CStowpouchDlg::OnButton(WORD id) {
     case IDC_EXIT:
       OnCancel();
       return true;
+    case IDC_ARRANGE_TASKBAR:
+      RunArrangeTaskbarCommand(m_hWnd);
+      return true;
     case IDC_OPTIONS:
       OnOptions();
       return true;
     case IDC_SHOW_HIDE_WINDOW:
-    case IDC_ARRANGE_TASKBAR:
     case IDC_SET_SHORTCUT_KEY:
     case IDC_ABOUT:
     case IDC_HELP_PAGE:
@@ -274,7 +278,7 @@ void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
   TheMenuHotKey().Unregister(m_hWnd);
-  RunOptionsSheet(m_hWnd, nullptr);
+  RunOptionsSheet(m_hWnd, PickContainedApplication);
   ApplySettings();
   SetForegroundWindow(m_hWnd);
 }

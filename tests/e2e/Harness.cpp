@@ -145,6 +145,24 @@ std::optional<DWORD> ReadSetting(const char* name) {
 
 // ---- windows -----------------------------------------------------------------
 
+std::vector<std::string> ListBoxRows(HWND list) {
+  std::vector<std::string> rows;
+  const int count = static_cast<int>(Send(list, LB_GETCOUNT).value_or(0));
+  for (int row = 0; row < count; ++row) {
+    // Wide, since Wine hands LB_GETTEXT to another process in UTF-16
+    // whichever form was asked for.
+    wchar_t wide[1024] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(wide),
+                        SMTO_ABORTIFHUNG, kDeadlineMs, &length);
+    char text[1024] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, static_cast<int>(length), text, sizeof text - 1, nullptr,
+                        nullptr);
+    rows.emplace_back(text);
+  }
+  return rows;
+}
+
 bool TrayIconThere(HWND owner) {
   // The shell accepts a change of nothing only for an icon it has.
   NOTIFYICONDATAA record{};

@@ -106,6 +106,9 @@ bool ClickAt(int x, int y, bool rightButton = false);
 // already thinks the pointer is, leave the pointer itself behind.)
 bool MoveCursorTo(int x, int y);
 
+// The rows of a list box of another process.
+std::vector<std::string> ListBoxRows(HWND list);
+
 // Whether `owner` has its tray icon (id 128) in the notification area.
 bool TrayIconThere(HWND owner);
 

@@ -49,17 +49,6 @@ bool Checked(HWND page, int id) { return Send(Control(page, id), BM_GETCHECK) ==
 bool Enabled(HWND page, int id) { return IsWindowEnabled(Control(page, id)) != FALSE; }
 void Click(HWND page, int id) { Send(Control(page, id), BM_CLICK); }
 
-std::vector<std::string> Rows(HWND list) {
-  std::vector<std::string> rows;
-  const int count = static_cast<int>(Send(list, LB_GETCOUNT).value_or(0));
-  for (int row = 0; row < count; ++row) {
-    char text[512] = {};
-    Send(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
-    rows.emplace_back(text);
-  }
-  return rows;
-}
-
 std::string ReadListValue(const char* name) {
   char text[kListBufferBytes] = {};
   DWORD size = sizeof text;
@@ -135,7 +124,7 @@ TEST_F(OptionsSheetTest, EveryDisplayBoxReachesItsValueThroughOkAndTheNextHide) 
   EXPECT_TRUE(WaitUntil([&] { return !TrayIconThere(app.Window()); }));
 
   PostMessageA(app.Window(), WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Window()); }));
+  ASSERT_TRUE(WaitUntil([&] { return ReadSetting("QueryQuit").has_value(); }));
   for (std::size_t i = 0; i < kDisplayChecks.size(); ++i)
     EXPECT_EQ(ReadSetting(kDisplayChecks[i].second), before[i] ? 0u : 1u) << kDisplayChecks[i].second;
 }
@@ -151,8 +140,10 @@ TEST_F(OptionsSheetTest, OkOnTheFirstPageWritesItAtOnceAndLeavesTheDisplayAlone)
   ASSERT_TRUE(sheet.Closed());
   EXPECT_EQ(ReadSetting("Folder"), 0u);
 
+  // The hide path saves the record ("QueryQuit" is saved only there; the
+  // window itself blinks while the taskbar refresh runs).
   PostMessageA(app.Window(), WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Window()); }));
+  ASSERT_TRUE(WaitUntil([&] { return ReadSetting("QueryQuit").has_value(); }));
   EXPECT_EQ(ReadSetting("DisplayDrive"), 0u);
   EXPECT_EQ(ReadSetting("SortMenuItem"), 0u);
   EXPECT_EQ(ReadSetting("IndexVirtualKey"), static_cast<DWORD>('Z'));
@@ -209,13 +200,16 @@ class UserApplicationTest : public StowpouchTest {
   void AddFarmWindow(HWND page, DWORD processId) {
     PostMessageA(Control(page, IDC_ADD_APPLICATION), BM_CLICK, 0, 0);
     HWND picker = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] { return (picker = TopLevelWindow(processId, nullptr, "Select Contained Application")); }));
+    // Clicks reach it only once it shows.
+    ASSERT_TRUE(WaitUntil([&] {
+      picker = TopLevelWindow(processId, nullptr, "Select Contained Application");
+      return picker && Visible(picker);
+    }));
     const HWND list = Control(picker, IDC_APPLICATION_WINDOWS);
     EXPECT_FALSE(IsWindowEnabled(list));
     EXPECT_FALSE(IsWindowEnabled(Control(picker, IDOK)));
     Click(picker, IDC_RUNED);
-    const std::vector<std::string> rows = Rows(list);
+    const std::vector<std::string> rows = ListBoxRows(list);
     const auto row = std::find(rows.begin(), rows.end(), "Notes - farm") - rows.begin();
     ASSERT_LT(static_cast<std::size_t>(row), rows.size());
     Send(list, LB_SETCURSEL, static_cast<WPARAM>(row));
@@ -244,11 +238,11 @@ TEST_F(UserApplicationTest, AddedApplicationLeavesTheTaskbarAndJoinsThePouch) {
   const HWND list = Control(page, IDC_USER_APPLICATIONS);
   AddFarmWindow(page, app.process().Id());
   AddFarmWindow(page, app.process().Id());
-  EXPECT_EQ(Rows(list), (std::vector<std::string>{"Notes - farm", "Notes - farm"}));
+  EXPECT_EQ(ListBoxRows(list), (std::vector<std::string>{"Notes - farm", "Notes - farm"}));
   EXPECT_TRUE(SavePictureOf(sheet.Sheet(), "options-applications"));
   Send(list, LB_SETCURSEL, 0);
   Click(page, IDC_DELETE_APPLICATION);
-  EXPECT_EQ(Rows(list), std::vector<std::string>{"Notes - farm"});
+  EXPECT_EQ(ListBoxRows(list), std::vector<std::string>{"Notes - farm"});
 
   // Applied lists stay in the registry after Cancel.
   sheet.Press(PSBTN_APPLYNOW);
@@ -276,7 +270,7 @@ TEST_F(OptionsSheetTest, FortyLongApplicationsSurviveARestartWhole) {
     ASSERT_TRUE(app.Ready());
     OptionsSheet sheet(app);
     ASSERT_TRUE(sheet.Open());
-    EXPECT_EQ(Rows(Control(sheet.Page(0), IDC_USER_APPLICATIONS)).size(), 40u);
+    EXPECT_EQ(ListBoxRows(Control(sheet.Page(0), IDC_USER_APPLICATIONS)).size(), 40u);
     sheet.Press(PSBTN_OK);
     ASSERT_TRUE(sheet.Closed());
     PostMessageA(app.Window(), WM_COMMAND, IDCANCEL, 0);
