@@ -24,6 +24,7 @@
 #include "shellext/GraftlingIds.h"
 #include "windows/ClassNames.h"
 #include "windows/ShellFolders.h"
+#include "windows/ShowHideWindowDialog.h"
 #include "windows/WindowCommands.h"
 
 namespace {
@@ -104,6 +105,8 @@ BOOL CStowpouchDlg::OnInitDialog() {
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
   SetMainWindow(m_hWnd);
+  // Windows hidden by a run that did not end cleanly are still ours to show.
+  m_hiddenWindows.Load();
   g_mainDialog = this;
   SetMenuIconSource(MainWindowIcon);
 
@@ -175,8 +178,10 @@ bool CStowpouchDlg::OnButton(WORD id) {
     case IDC_EXIT:
       OnCancel();
       return true;
-    case IDC_OPTIONS:
     case IDC_SHOW_HIDE_WINDOW:
+      RunShowHideWindowCommand(m_hWnd, m_hiddenWindows);
+      return true;
+    case IDC_OPTIONS:
     case IDC_ARRANGE_TASKBAR:
     case IDC_SET_SHORTCUT_KEY:
     case IDC_ABOUT:
@@ -350,6 +355,7 @@ void CStowpouchDlg::OnDestroy() {
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();
+  m_hiddenWindows.ShowAllAgain();
   RefreshTaskbarButtons();
   FreeMenuFont();
   SetMenuIconSource(nullptr);
