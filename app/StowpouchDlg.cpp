@@ -27,6 +27,7 @@
 #include "windows/ClassNames.h"
 #include "windows/SelectContainedAppDialog.h"
 #include "windows/ShellFolders.h"
+#include "windows/ShowHideWindowDialog.h"
 #include "windows/WindowCommands.h"
 
 namespace {
@@ -107,6 +108,8 @@ BOOL CStowpouchDlg::OnInitDialog() {
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
                reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
   SetMainWindow(m_hWnd);
+  // Windows hidden by a run that did not end cleanly are still ours to show.
+  m_hiddenWindows.Load();
   g_mainDialog = this;
   SetMenuIconSource(MainWindowIcon);
 
@@ -185,6 +188,8 @@ bool CStowpouchDlg::OnButton(WORD id) {
       OnOptions();
       return true;
     case IDC_SHOW_HIDE_WINDOW:
+      RunShowHideWindowCommand(m_hWnd, m_hiddenWindows);
+      return true;
     case IDC_SET_SHORTCUT_KEY:
     case IDC_ABOUT:
     case IDC_HELP_PAGE:
@@ -366,6 +371,7 @@ void CStowpouchDlg::OnDestroy() {
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
   StopOutsideComponents();
+  m_hiddenWindows.ShowAllAgain();
   RefreshTaskbarButtons();
   FreeMenuFont();
   SetMenuIconSource(nullptr);

@@ -9,6 +9,7 @@
 
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
+#include "windows/HiddenWindows.h"
 #include "windows/SavedWindows.h"
 
 class CStowpouchDlg : public CDialog {
@@ -60,8 +61,8 @@ class CStowpouchDlg : public CDialog {
   void PaintMinimised();
   void EraseBackground(HDC dc);
 
-  // Application windows the user hid by hand; not saved anywhere.
-  std::vector<HWND> m_hiddenWindows;
+  // Application windows the user hid by hand.
+  HiddenWindows m_hiddenWindows;
   // The pouch windows that Windows key + M minimised, for Windows key +
   // Shift + M to bring back; the function-command toggles keep their own.
   SavedPouchLists m_systemHotKeyLists;

@@ -17,6 +17,7 @@ class SavedWindow {
   // A window saved earlier by its handle and the thread that owned it then.
   SavedWindow(HWND window, DWORD thread) : window_(window), thread_(thread) {}
   HWND Get() const { return window_; }
+  DWORD Thread() const { return thread_; }
   // Still a window, and still the one that was saved.
   bool StillThere() const;
 

@@ -1,5 +1,7 @@
 #include "windows/WindowCommands.h"
 
+#include <algorithm>
+
 #include "framework/AppWindow.h"
 #include "windows/TileLayout.h"
 
@@ -126,4 +128,34 @@ int RefreshTaskbarButtons() {
   Restack(candidates);
   if (foreground != nullptr && IsWindowVisible(foreground)) SetForegroundWindow(foreground);
   return 1;
+}
+
+namespace {
+
+bool Contains(const WindowList& list, HWND window) {
+  return std::find(list.begin(), list.end(), window) != list.end();
+}
+
+BOOL CALLBACK AppendTopLevel(HWND window, LPARAM list) {
+  reinterpret_cast<WindowList*>(list)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+void ShowInStackingOrder(const WindowList& windows) {
+  if (windows.empty()) return;
+  // A hidden window keeps its place in the stacking order, but showing it
+  // brings it to the top.
+  const HWND foreground = GetForegroundWindow();
+  WindowList candidates;
+  EnumerateCandidateWindows(candidates);
+  WindowList topLevel;
+  EnumWindows(AppendTopLevel, reinterpret_cast<LPARAM>(&topLevel));
+  WindowList order;
+  for (HWND window : topLevel)
+    if (Contains(windows, window) || Contains(candidates, window)) order.push_back(window);
+  for (HWND window : windows) ShowWindowSafely(window, SW_SHOWNA);
+  Restack(order);
+  if (foreground != nullptr && IsWindowVisible(foreground)) SetForegroundWindow(foreground);
 }

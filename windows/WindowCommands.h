@@ -41,5 +41,9 @@ void MinimizeOthersAndTileFolders();
 // button again, through the taskbar filter as it stands now. Returns 1.
 int RefreshTaskbarButtons();
 
+// Shows hidden windows again without activating them, each where it stood in
+// the stacking order while hidden, and the foreground window stays in front.
+void ShowInStackingOrder(const WindowList& windows);
+
 // The screen metrics of the tiling and the Explorer layouts.
 ScreenMetrics CurrentScreenMetrics();

@@ -41,6 +41,12 @@ void WindowToggles::ToggleHideOthers() {
   }
 }
 
+SavedWindowList WindowToggles::TakeHiddenOthers() {
+  SavedWindowList taken;
+  taken.swap(hiddenOthers_);
+  return taken;
+}
+
 void WindowToggles::ToggleMinimizeOthersRestorePouch() {
   if (minimizedOthers_.empty()) {
     WindowList others;

@@ -10,6 +10,9 @@ class WindowToggles {
   void ToggleMinimizePouch();
   // Hides every other application window, then shows them again.
   void ToggleHideOthers();
+  // The windows the Hide Others toggle hid and has not shown again; the
+  // toggle forgets them.
+  SavedWindowList TakeHiddenOthers();
   // Minimises the other applications and restores the pouch windows saved
   // last time; the next use restores those applications and minimises the
   // pouch windows.

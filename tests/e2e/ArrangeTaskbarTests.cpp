@@ -103,6 +103,7 @@ TEST_F(ArrangeTaskbarTest, ArrowsMoveTheSelectedRowAndOkGivesTheTaskbarThatOrder
   Arrow(VK_DOWN);
   EXPECT_EQ(Rows(), rows);
   EXPECT_EQ(Selection(), last);
+  EXPECT_TRUE(SavePictureOf(dialog_, "arrange-taskbar"));
 
   // The window first on the taskbar goes to the bottom one row at a time, the
   // selection with it; then one up and down again.

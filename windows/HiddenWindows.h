@@ -1,0 +1,29 @@
+#pragma once
+// The application windows the user hid by hand through the Show-Hide Window
+// dialog. The list is also kept in a volatile registry key, so that a start
+// after a crash still knows them and can give them back; the key goes with
+// the log-off, when the handles mean nothing any more.
+#include "windows/SavedWindows.h"
+
+class HiddenWindows {
+ public:
+  const SavedWindowList& List() const { return windows_; }
+  // Takes `windows` as the list and stores it.
+  void Replace(SavedWindowList windows);
+  // Reads the stored list back, keeping only the entries that still name a
+  // top-level window of the thread that owned it.
+  void Load();
+  // Shows again every window hidden by hand or by the Hide Others toggle
+  // that is still there, each in its old place in the stacking order, and
+  // forgets them. For the quit path: nothing may stay hidden for good.
+  void ShowAllAgain();
+
+ private:
+  void Store() const;
+
+  SavedWindowList windows_;
+};
+
+// Where the list is kept, under the settings key.
+constexpr const char kSessionKeyPath[] = "Software\\Quarrelwood\\Stowpouch\\Session";
+constexpr const char kHiddenWindowsValue[] = "HiddenWindows";
