@@ -102,5 +102,15 @@ TEST_F(LaunchInputTest, MenuHotKeySwitchedOffRegistersNothing) {
     EXPECT_NE(record.message, static_cast<UINT>(WM_HOTKEY)) << "wParam " << record.wParam;
 }
 
+// An empty hot key box stores key 0, which must not take the Windows key
+// with no key at all from every other program.
+TEST_F(LaunchInputTest, MenuHotKeyWithoutAKeyRegistersNothing) {
+  ResetSettings({{"IndexVirtualKey", 0}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_WIN, 0));
+  UnregisterHotKey(nullptr, 1);
+}
+
 }  // namespace
 }  // namespace e2e
