@@ -177,6 +177,14 @@ bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
 }
 
 bool CStowpouchDlg::OnButton(WORD id) {
+  // A dialog of ours is open (it disables this window) and the tray menu
+  // asks for another: bring back the open one instead of stacking a second
+  // over it.
+  if (!IsWindowEnabled(m_hWnd)) {
+    const HWND open = GetLastActivePopup(m_hWnd);
+    if (open != m_hWnd) SetForegroundWindow(open);
+    return true;
+  }
   switch (id) {
     case IDC_EXIT:
       OnCancel();

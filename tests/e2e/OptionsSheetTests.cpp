@@ -135,6 +135,10 @@ TEST_F(OptionsSheetTest, OkOnTheFirstPageWritesItAtOnceAndLeavesTheDisplayAlone)
   ASSERT_TRUE(app.Ready());
   OptionsSheet sheet(app);
   ASSERT_TRUE(sheet.Open());
+  // Asked for again (from the tray menu), it is not opened a second time.
+  PostMessageA(app.Window(), WM_COMMAND, MAKEWPARAM(IDC_OPTIONS, BN_CLICKED), 0);
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(TopLevelWindows(app.process().Id(), nullptr, "Option").size(), 1u);
   Click(sheet.Page(0), IDC_FOLDERS);
   sheet.Press(PSBTN_OK);
   ASSERT_TRUE(sheet.Closed());
