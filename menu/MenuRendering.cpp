@@ -32,22 +32,18 @@ MenuIconSource g_iconSource = nullptr;
 class MeasureContext {
  public:
   MeasureContext() : dc_(CreateCompatibleDC(nullptr)), font_(CreateMenuFont()) {
-    if (dc_ && font_) previous_ = SelectObject(dc_, font_.Get());
+    if (dc_ && font_) selected_.emplace(dc_.Get(), font_.Get());
   }
-  ~MeasureContext() {
-    if (previous_) SelectObject(dc_, previous_);
-    if (dc_) DeleteDC(dc_);
-  }
-  MeasureContext(const MeasureContext&) = delete;
-  MeasureContext& operator=(const MeasureContext&) = delete;
 
-  HDC Get() const { return dc_; }
+  HDC Get() const { return dc_.Get(); }
 
  private:
-  HDC dc_;
+  // Destroyed in reverse: the font is deselected before it and the DC go.
+  UniqueMemoryDC dc_;
   UniqueGdiObject font_;
-  HGDIOBJ previous_ = nullptr;
+  std::optional<SelectedObject> selected_;
 };
+
 std::optional<MeasureContext> g_measure;
 
 constexpr int kLargeIcon = 32;
@@ -347,13 +343,11 @@ void DrawMenuItem(const DRAWITEMSTRUCT& request) {
 void DrawLogoBitmap(HDC dc, int x, int bandHeight, HBITMAP bitmap) {
   BITMAP info{};
   if (!GetObjectA(bitmap, sizeof info, &info)) return;
-  const HDC memory = CreateCompatibleDC(dc);
+  const UniqueMemoryDC memory(CreateCompatibleDC(dc));
   if (!memory) return;
-  {
-    const SelectedObject selected(memory, bitmap);
-    BitBlt(dc, x, bandHeight - info.bmHeight, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-  }
-  DeleteDC(memory);
+  const SelectedObject selected(memory.Get(), bitmap);
+  BitBlt(dc, x, bandHeight - info.bmHeight, info.bmWidth, info.bmHeight, memory.Get(), 0, 0,
+         SRCCOPY);
 }
 
 HICON KindIconForIndex(int i) {

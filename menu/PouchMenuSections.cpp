@@ -1,6 +1,7 @@
 #include "menu/PouchMenuSections.h"
 
 #include "common/FunctionCommandTable.h"
+#include "framework/Controls.h"
 #include "framework/Dialog.h"
 #include "hotkeys/HotKeyList.h"
 #include "menu/MenuIds.h"
@@ -17,7 +18,6 @@ constexpr UINT kKindNames[kWindowKindCount] = {IDS_KIND_FOLDER, IDS_KIND_EXPLORE
                                                IDS_KIND_USER_DEFINED};
 
 // Titles are read up to this many characters; the record keeps fewer.
-constexpr int kTitleReadLength = 511;
 
 std::string WithFunctionKey(std::string text, int function) {
   std::string key;
@@ -81,9 +81,7 @@ HMENU BuildKindSubmenu(const KindCounts& counts, int32_t firstKindId, int32_t al
 KindTitles ReadKindTitles(const WindowList& windows) {
   KindTitles kindTitles;
   for (HWND window : windows) {
-    char title[kTitleReadLength + 1] = "";
-    GetWindowTextA(window, title, sizeof title);
-    kindTitles.titles.emplace_back(title);
+    kindTitles.titles.push_back(WindowTitle(window));
     kindTitles.windows.push_back(window);
   }
   return kindTitles;

@@ -73,6 +73,9 @@ extern const SettingsNumber kKindNumbers[3];
 extern const SettingsNumber kOptionNumbers[31];
 
 constexpr const char kSettingsKeyPath[] = "Software\\Quarrelwood\\Stowpouch";
+// A volatile key under it for what means nothing after log-off (window
+// handles); never created before the settings key itself.
+constexpr const char kSessionKeyPath[] = "Software\\Quarrelwood\\Stowpouch\\Session";
 constexpr const char kUserAppCaptionValue[] = "UserAppCaption";
 constexpr const char kUserClassNameValue[] = "UserClassName";
 

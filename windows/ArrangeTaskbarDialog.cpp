@@ -13,11 +13,7 @@ CArrangeTaskbarDialog::CArrangeTaskbarDialog(HWND parent) : CDialog(IDD_ARRANGE_
 BOOL CArrangeTaskbarDialog::OnInitDialog() {
   WindowList windows;
   BuildOtherWindowList(windows, 1);
-  const HWND list = GetDlgItem(IDC_TASKBAR_WINDOWS);
-  for (HWND window : windows) {
-    // A row that did not go in gets no window, so rows and windows stay paired.
-    if (ListBoxAdd(list, WindowTitle(window)) >= 0) m_windows.emplace_back(window);
-  }
+  m_windows = ListWindowTitles(GetDlgItem(IDC_TASKBAR_WINDOWS), windows);
   return CDialog::OnInitDialog();
 }
 

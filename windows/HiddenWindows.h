@@ -3,6 +3,7 @@
 // dialog. The list is also kept in a volatile registry key, so that a start
 // after a crash still knows them and can give them back; the key goes with
 // the log-off, when the handles mean nothing any more.
+#include "settings/SettingsRecord.h"
 #include "windows/SavedWindows.h"
 
 class HiddenWindows {
@@ -24,6 +25,5 @@ class HiddenWindows {
   SavedWindowList windows_;
 };
 
-// Where the list is kept, under the settings key.
-constexpr const char kSessionKeyPath[] = "Software\\Quarrelwood\\Stowpouch\\Session";
+// The value of the session key (settings/SettingsRecord.h) that holds it.
 constexpr const char kHiddenWindowsValue[] = "HiddenWindows";

@@ -1,5 +1,7 @@
 #include "windows/SavedWindows.h"
 
+#include "framework/Controls.h"
+
 SavedWindow::SavedWindow(HWND window)
     : window_(window), thread_(GetWindowThreadProcessId(window, nullptr)) {}
 
@@ -22,4 +24,11 @@ bool AnySaved(const SavedPouchLists& lists) {
   for (const SavedWindowList& list : lists)
     if (!list.empty()) return true;
   return false;
+}
+
+SavedWindowList ListWindowTitles(HWND listBox, const WindowList& windows) {
+  SavedWindowList listed;
+  for (HWND window : windows)
+    if (ListBoxAdd(listBox, WindowTitle(window)) >= 0) listed.emplace_back(window);
+  return listed;
 }

@@ -30,6 +30,9 @@ using SavedWindowList = std::vector<SavedWindow>;
 using SavedPouchLists = std::array<SavedWindowList, kWindowKindCount>;
 
 SavedWindowList SaveWindows(const WindowList& windows);
+// Adds the title of each window to `listBox`, in order, and saves the windows
+// row for row with it (a row that did not go in gets no window).
+SavedWindowList ListWindowTitles(HWND listBox, const WindowList& windows);
 SavedPouchLists SavePouchLists(const PouchLists& lists);
 bool AnySaved(const SavedPouchLists& lists);
 

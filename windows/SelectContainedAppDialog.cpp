@@ -37,11 +37,9 @@ void CSelectContainedAppDialog::ListRunningApplications() {
   for (int id : kListControls) EnableControl(m_hWnd, id, true);
   const HWND list = GetDlgItem(IDC_APPLICATION_WINDOWS);
   ListBoxClear(list);
-  m_windows.clear();
   WindowList windows;
   BuildOtherWindowList(windows, 1);
-  for (HWND window : windows)
-    if (ListBoxAdd(list, WindowTitle(window)) >= 0) m_windows.emplace_back(window);
+  m_windows = ListWindowTitles(list, windows);
   EnableControl(m_hWnd, IDOK, false);
 }
 

@@ -10,13 +10,11 @@ namespace {
 // Keeps the entries whose window is still there and visible (or hidden, as
 // `visible` asks) and lists their titles; the rest are dropped.
 void FillList(HWND listBox, SavedWindowList& windows, bool visible) {
-  SavedWindowList kept;
-  for (const SavedWindow& saved : windows) {
-    if (!saved.StillThere() || (IsWindowVisible(saved.Get()) != FALSE) != visible) continue;
-    ListBoxAdd(listBox, WindowTitle(saved.Get()));
-    kept.push_back(saved);
-  }
-  windows.swap(kept);
+  WindowList kept;
+  for (const SavedWindow& saved : windows)
+    if (saved.StillThere() && (IsWindowVisible(saved.Get()) != FALSE) == visible)
+      kept.push_back(saved.Get());
+  windows = ListWindowTitles(listBox, kept);
 }
 
 }  // namespace

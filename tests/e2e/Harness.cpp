@@ -294,8 +294,9 @@ bool ClickAt(int x, int y, bool rightButton) {
 ScreenPicture::ScreenPicture() {
   const ScreenDC screen;
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  const HDC memory = CreateCompatibleDC(screen.Get());
-  if (!memory) return;
+  const UniqueMemoryDC memoryDC(CreateCompatibleDC(screen.Get()));
+  if (!memoryDC) return;
+  const HDC memory = memoryDC.Get();
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = width;
@@ -314,7 +315,6 @@ ScreenPicture::ScreenPicture() {
       height_ = height;
     }
   }
-  DeleteDC(memory);
 }
 
 COLORREF ScreenPicture::At(int x, int y) const {

@@ -106,13 +106,13 @@ std::optional<COLORREF> IconMainColour() {
   ICONINFO info{};
   if (!icon || !GetIconInfo(icon.Get(), &info)) return std::nullopt;
   const UniqueGdiObject colour(info.hbmColor), mask(info.hbmMask);
-  const HDC dc = CreateCompatibleDC(nullptr);
-  const HGDIOBJ old = SelectObject(dc, colour.Get());
   std::map<COLORREF, int> counts;
-  for (int y = 0; y < 16; ++y)
-    for (int x = 0; x < 16; ++x) ++counts[GetPixel(dc, x, y)];
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  {
+    const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.Get(), colour.Get());
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) ++counts[GetPixel(dc.Get(), x, y)];
+  }
   counts.erase(RGB(0, 0, 0));  // where the icon is transparent
   if (counts.empty()) return std::nullopt;
   auto most = counts.begin();
