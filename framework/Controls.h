@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A window's title or class name, cut to 511 characters; empty when the
 // window has none or has gone.
@@ -23,5 +24,21 @@ std::string ListBoxText(HWND list, int row);
 
 // Combo box of the drop-down list kind.
 int ComboBoxAdd(HWND combo, const std::string& text);
+
+// List view of the report kind. Rows count from 0; -1 is "none".
+void ListViewAddColumn(HWND view, int column, const std::string& heading);
+// Inserts a row with the texts of its columns from the first on; the row it
+// went to, or -1.
+int ListViewInsertRow(HWND view, int row, const std::vector<std::string>& texts);
+void ListViewDeleteRow(HWND view, int row);
+void ListViewClear(HWND view);
+int ListViewCount(HWND view);
+// The first selected row.
+int ListViewSelection(HWND view);
+// Selects and focuses `row` and scrolls it into view.
+void ListViewSelect(HWND view, int row);
+// Each of the first `columns` columns as wide as its heading or its widest
+// text, whichever is wider.
+void ListViewFitColumns(HWND view, int columns);
 
 void EnableControl(HWND dialog, int id, bool enable);
