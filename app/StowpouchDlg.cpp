@@ -14,6 +14,7 @@
 #include "app/TrayMenu.h"
 #include "framework/WinApp.h"
 #include "hotkeys/HotKeys.h"
+#include "hotkeys/SetHotKeyDialog.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/FunctionCommands.h"
 #include "menu/MenuKeyboard.h"
@@ -199,6 +200,8 @@ bool CStowpouchDlg::OnButton(WORD id) {
       RunShowHideWindowCommand(m_hWnd, m_hiddenWindows);
       return true;
     case IDC_SET_SHORTCUT_KEY:
+      RunSetHotKeyCommand(m_hWnd);
+      return true;
     case IDC_ABOUT:
     case IDC_HELP_PAGE:
       // Their dialogs and pages belong to the subsystems that own them.

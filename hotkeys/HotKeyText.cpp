@@ -1,5 +1,7 @@
 #include "hotkeys/HotKeyText.h"
 
+#include "common/FunctionCommandTable.h"
+
 namespace {
 
 struct ModifierName {
@@ -98,3 +100,11 @@ ModifierCombos CombosFromModifiers(int32_t modifiers) {
 }
 
 int SingleModifierChoice(int32_t modifiers) { return ChoiceOf(modifiers); }
+
+std::vector<std::string> HotKeyRowTexts(const CHotKeyItem& item) {
+  if (item.m_nType == HOTKEY_FUNCTION) {
+    const char* name = FunctionCommandName(item.m_nFunction);
+    return {GetHotKeyText(item, false), name ? name : "", ""};
+  }
+  return {GetHotKeyText(item, false), item.m_strCommand, item.m_strParameters};
+}

@@ -3,6 +3,7 @@
 // of the shortcut properties dialog.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "hotkeys/HotKeyItem.h"
 
@@ -34,3 +35,7 @@ ModifierCombos CombosFromModifiers(int32_t modifiers);
 
 // The box index of a set of exactly one modifier, else kChoiceNone.
 int SingleModifierChoice(int32_t modifiers);
+
+// The row of the shortcut list view: the long key text, then what it does
+// (the function command's name, or the command and its parameters).
+std::vector<std::string> HotKeyRowTexts(const CHotKeyItem& item);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/AppWindow.h"
@@ -13,11 +14,10 @@
 
 namespace {
 
-void AppendRegistered(CHotKeyItem item) {
+void Register(CHotKeyItem& item) {
   // A refused registration keeps the shortcut, with id 0: it is listed and
   // saved, and never fires.
   item.m_nHotKeyId = RegisterHotKeyItem(item.m_nVirtualKey, item.m_nModifiers);
-  HotKeyList().push_back(std::move(item));
 }
 
 void UnregisterAndEmpty() {
@@ -41,7 +41,7 @@ int ShowCommand(int32_t runState) {
 }  // namespace
 
 bool LoadHotKeyList() {
-  const bool read = ReadHotKeyFile(AppendRegistered);
+  const bool read = ReadHotKeyFile(AppendHotKeyItem);
   if (!read) SetDefaultHotKeys();
   return read;
 }
@@ -53,7 +53,29 @@ void FreeHotKeyList() {
 
 void SetDefaultHotKeys() {
   UnregisterAndEmpty();
-  for (CHotKeyItem& item : DefaultHotKeyItems(IsFixedDrive)) AppendRegistered(std::move(item));
+  for (CHotKeyItem& item : DefaultHotKeyItems(IsFixedDrive)) AppendHotKeyItem(std::move(item));
+}
+
+void AppendHotKeyItem(CHotKeyItem item) {
+  Register(item);
+  HotKeyList().push_back(std::move(item));
+}
+
+void InsertHotKeyItem(std::size_t position, CHotKeyItem item) {
+  HotKeyItems& list = HotKeyList();
+  Register(item);
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(position, list.size())),
+              std::move(item));
+}
+
+bool TakeHotKeyItem(std::size_t position, CHotKeyItem& taken) {
+  HotKeyItems& list = HotKeyList();
+  if (position >= list.size()) return false;
+  taken = std::move(list[position]);
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+  UnregisterHotKeyItem(taken.m_nHotKeyId);
+  taken.m_nHotKeyId = 0;
+  return true;
 }
 
 bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,

@@ -3,6 +3,7 @@
 // start-up, saved and let go at shutdown, reset to the default set, checked
 // before a shortcut is added or changed, and carried out when its key is
 // pressed.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,15 @@ bool LoadHotKeyList();
 void FreeHotKeyList();
 // Replaces the whole list with the default set, each shortcut registered.
 void SetDefaultHotKeys();
+
+// Changes from the shortcut dialogs, each registered or let go at once. A
+// refused registration keeps the shortcut with id 0, as at start-up.
+void AppendHotKeyItem(CHotKeyItem item);
+// At `position`, or at the end when the list is shorter.
+void InsertHotKeyItem(std::size_t position, CHotKeyItem item);
+// Unregisters the shortcut at `position` and takes it out of the list;
+// false when there is none there.
+bool TakeHotKeyItem(std::size_t position, CHotKeyItem& taken);
 
 // Whether a shortcut about to be added or edited may be used; when not, a
 // message box has said why.

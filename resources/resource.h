@@ -15,6 +15,10 @@
 #define IDD_SELECT_CONTAINED_APPLICATION 139
 #define IDD_ARRANGE_TASKBAR 140
 #define IDD_INFORMATION 143
+#define IDD_SET_HOTKEY 154
+#define IDD_HOTKEY_PROPERTIES 155
+#define IDD_SELECT_FUNCTION 157
+#define IDD_STANDARD_WIN_KEY 158
 
 // Strings.
 #define IDS_ABOUTBOX 101
@@ -127,6 +131,33 @@
 // Controls of the Arrange Taskbar dialog.
 #define IDC_TASKBAR_WINDOWS 1048
 #define IDC_TASKBAR_ORDER 1023
+
+// Controls of the Set Shortcut Key dialog.
+#define IDC_HOTKEY_LIST 1066
+#define IDC_HOTKEY_ADD 1013
+#define IDC_HOTKEY_DELETE 1064
+#define IDC_HOTKEY_PROPERTIES 1065
+#define IDC_STANDARD_WIN_KEY 1078
+#define IDC_HOTKEY_DEFAULT 1081
+
+// Controls of the Shortcut Key Properties dialog.
+#define IDC_MODIFIER_FIRST 1067
+#define IDC_MODIFIER_SECOND 1068
+#define IDC_MODIFIER_THIRD 1077
+#define IDC_HOTKEY_KEY 1069
+#define IDC_SELECT_FUNCTION 1072
+#define IDC_BROWSE_FOLDER 1071
+#define IDC_BROWSE_FILE 1013
+#define IDC_HOTKEY_COMMAND 1073
+#define IDC_HOTKEY_PARAMETERS 1075
+#define IDC_HOTKEY_START_IN 1076
+#define IDC_HOTKEY_RUN_STATE 1074
+
+// Controls of the Select Function dialog.
+#define IDC_FUNCTION_LIST 1079
+
+// Controls of the Standard Windows Key dialog.
+#define IDC_STANDARD_KEYS_TEXT 1036
 
 // The tray icon's menu and its commands.
 #define IDR_TRAY_MENU 151
