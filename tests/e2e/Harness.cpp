@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include <gtest/gtest.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstdlib>
@@ -161,6 +162,78 @@ std::vector<std::string> ListBoxRows(HWND list) {
     rows.emplace_back(text);
   }
   return rows;
+}
+
+namespace {
+
+// A block of another process's memory, for messages whose records the
+// system does not carry across (the list view's).
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, std::size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId));
+    if (process_)
+      address_ = VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  char* Address() const { return static_cast<char*>(address_); }
+  bool Write(std::size_t offset, const void* bytes, std::size_t size) const {
+    return WriteProcessMemory(process_.Get(), Address() + offset, bytes, size, nullptr) != FALSE;
+  }
+  bool Read(std::size_t offset, void* bytes, std::size_t size) const {
+    return ReadProcessMemory(process_.Get(), Address() + offset, bytes, size, nullptr) != FALSE;
+  }
+
+ private:
+  UniqueKernelHandle process_;
+  void* address_ = nullptr;
+};
+
+}  // namespace
+
+std::vector<std::vector<std::string>> ListViewRows(HWND view, int columns) {
+  constexpr std::size_t kTextOffset = sizeof(LVITEMA);
+  constexpr int kTextSize = 1024;
+  RemoteBlock block(view, kTextOffset + kTextSize);
+  std::vector<std::vector<std::string>> rows;
+  if (!block.Address()) return rows;
+  const int count = static_cast<int>(Send(view, LVM_GETITEMCOUNT).value_or(0));
+  for (int row = 0; row < count; ++row) {
+    std::vector<std::string> texts;
+    for (int column = 0; column < columns; ++column) {
+      LVITEMA item{};
+      item.iSubItem = column;
+      item.pszText = block.Address() + kTextOffset;
+      item.cchTextMax = kTextSize;
+      char text[kTextSize] = {};
+      const bool read = block.Write(0, &item, sizeof item) &&
+                        Send(view, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                             reinterpret_cast<LPARAM>(block.Address())) &&
+                        block.Read(kTextOffset, text, sizeof text - 1);
+      texts.emplace_back(read ? text : "");
+    }
+    rows.push_back(std::move(texts));
+  }
+  return rows;
+}
+
+bool SelectListViewRow(HWND view, int row) {
+  LVITEMA state{};
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  RemoteBlock block(view, sizeof state);
+  return block.Address() && block.Write(0, &state, sizeof state) &&
+         Send(view, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+              reinterpret_cast<LPARAM>(block.Address()))
+             .value_or(FALSE);
 }
 
 bool TrayIconThere(HWND owner) {

@@ -109,6 +109,12 @@ bool MoveCursorTo(int x, int y);
 // The rows of a list box of another process.
 std::vector<std::string> ListBoxRows(HWND list);
 
+// The texts of the first `columns` columns of every row of a report-style
+// list view of another process.
+std::vector<std::vector<std::string>> ListViewRows(HWND view, int columns);
+// Selects one row of such a list view, as a click would.
+bool SelectListViewRow(HWND view, int row);
+
 // Whether `owner` has its tray icon (id 128) in the notification area.
 bool TrayIconThere(HWND owner);
 

@@ -1,0 +1,286 @@
+// The shortcut key dialogs driven through their controls: what the
+// properties dialog refuses, the function and file choices, and the list
+// view kept in step with the shortcuts through every change, down to the
+// saved list.
+#include "Harness.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include "common/FunctionCommandTable.h"
+#include "hotkeys/HotKeyFile.h"
+#include "hotkeys/HotKeyRules.h"
+#include "hotkeys/HotKeyText.h"
+#include "resources/resource.h"
+
+namespace e2e {
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+
+bool HeldBySomeone(UINT modifiers, UINT key) {
+  if (!RegisterHotKey(nullptr, 1, modifiers, key)) return true;
+  UnregisterHotKey(nullptr, 1);
+  return false;
+}
+
+Rows RowsOf(const std::vector<CHotKeyItem>& items) {
+  Rows rows;
+  for (const CHotKeyItem& item : items) rows.push_back(HotKeyRowTexts(item));
+  return rows;
+}
+
+class ShortcutDialogTest : public StowpouchTest {
+ protected:
+  // A dialog of the program with that caption, once it shows.
+  HWND WaitForDialog(const char* caption) {
+    HWND dialog = nullptr;
+    WaitUntil([&] {
+      dialog = TopLevelWindow(app_.process().Id(), "#32770", caption);
+      return dialog && Visible(dialog);
+    });
+    return dialog;
+  }
+
+  // Posted: the buttons that open a nested dialog return only when it closes.
+  HWND Click(HWND dialog, int button, const char* opens) {
+    PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    const HWND opened = WaitForDialog(opens);
+    return opened && app_.Settle() ? opened : nullptr;
+  }
+
+  bool OpenSetDialog() {
+    PostMessageA(app_.Window(), WM_COMMAND, MAKEWPARAM(IDC_SET_SHORTCUT_KEY, BN_CLICKED), 0);
+    set_ = WaitForDialog("Set Shotcut Key Dialog");
+    return set_ && app_.Settle();
+  }
+  Rows ViewRows() const { return ListViewRows(GetDlgItem(set_, IDC_HOTKEY_LIST), 3); }
+  bool SelectRow(int row) const { return SelectListViewRow(GetDlgItem(set_, IDC_HOTKEY_LIST), row); }
+
+  // Fills the open properties dialog as a user would, the command as a
+  // folder choice leaves it.
+  static bool Fill(HWND properties, std::array<int, 3> combos, WORD key, const std::string& folder) {
+    constexpr int kBoxes[] = {IDC_MODIFIER_FIRST, IDC_MODIFIER_SECOND, IDC_MODIFIER_THIRD};
+    for (std::size_t i = 0; i < combos.size(); ++i)
+      if (!Send(GetDlgItem(properties, kBoxes[i]), CB_SETCURSEL, static_cast<WPARAM>(combos[i])))
+        return false;
+    return Send(GetDlgItem(properties, IDC_HOTKEY_KEY), HKM_SETHOTKEY, key) &&
+           Send(GetDlgItem(properties, IDC_HOTKEY_COMMAND), WM_SETTEXT, 0,
+                reinterpret_cast<LPARAM>(folder.c_str()));
+  }
+
+  // OK in the properties dialog: the message box it shows instead of
+  // closing, which this closes, or "" once the dialog has closed.
+  std::string PressOk(HWND properties) {
+    PostMessageA(GetDlgItem(properties, IDOK), BM_CLICK, 0, 0);
+    std::string said;
+    const bool answered = WaitUntil([&] {
+      if (const HWND box = app_.ShownMessageBox()) {
+        if (!Visible(box)) return false;
+        said = Stowpouch::MessageBoxText(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return WaitUntil([&] { return !IsWindow(box); });
+      }
+      return !IsWindow(properties);
+    });
+    return answered ? said : "(no answer)";
+  }
+
+  Stowpouch app_;
+  HWND set_ = nullptr;
+};
+
+std::string CommandOf(HWND properties) {
+  return WindowText(GetDlgItem(properties, IDC_HOTKEY_COMMAND));
+}
+
+bool FileControlsEnabled(HWND properties) {
+  for (int id : {IDC_HOTKEY_PARAMETERS, IDC_HOTKEY_START_IN, IDC_HOTKEY_RUN_STATE})
+    if (!IsWindowEnabled(GetDlgItem(properties, id))) return false;
+  return true;
+}
+
+bool FileControlsDisabled(HWND properties) {
+  for (int id : {IDC_HOTKEY_PARAMETERS, IDC_HOTKEY_START_IN, IDC_HOTKEY_RUN_STATE})
+    if (IsWindowEnabled(GetDlgItem(properties, id))) return false;
+  return true;
+}
+
+// The file name box of the file-open dialog: the edit inside its combo.
+HWND FileNameBox(HWND open) {
+  HWND edit = nullptr;
+  EnumChildWindows(
+      GetDlgItem(open, cmb13),
+      [](HWND child, LPARAM found) {
+        char name[16] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "Edit") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = child;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&edit));
+  return edit;
+}
+
+TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKind) {
+  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(OpenSetDialog());
+  const HWND properties = Click(set_, IDC_HOTKEY_ADD, "Shortcut Key Properties");
+  ASSERT_NE(properties, nullptr);
+
+  EXPECT_EQ(PressOk(properties), "You should select Hot key");
+  ASSERT_TRUE(Send(GetDlgItem(properties, IDC_HOTKEY_KEY), HKM_SETHOTKEY, 'K'));
+  EXPECT_EQ(PressOk(properties), "You should select Function, Folder, or File");
+  ASSERT_TRUE(Fill(properties, {0, 0, 0}, 'K', "C:\\"));
+  EXPECT_EQ(PressOk(properties), "Cannot use this hot key.");
+
+  // A separator is refused and the list stays open; a command is taken.
+  const HWND select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
+  ASSERT_NE(select, nullptr);
+  const std::vector<std::string> names(FunctionCommandTable.begin(), FunctionCommandTable.end());
+  EXPECT_EQ(ListBoxRows(GetDlgItem(select, IDC_FUNCTION_LIST)), names);
+  SavePictureOf(select, "select-function");
+  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 8));
+  EXPECT_EQ(PressOk(select), "You cannot select separator. Please, select action command.");
+  EXPECT_TRUE(IsWindow(select));
+  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 10));
+  EXPECT_EQ(PressOk(select), "");
+  EXPECT_EQ(CommandOf(properties), "Close All Stowpouch Item");
+  EXPECT_TRUE(FileControlsDisabled(properties));
+  SavePictureOf(properties, "shortcut-properties");
+
+  // A file chosen in the file-open dialog enables them again.
+  const HWND open = Click(properties, IDC_BROWSE_FILE, "Open");
+  ASSERT_NE(open, nullptr);
+  const std::string probe = BinFolder() + "StartProbe.exe";
+  ASSERT_TRUE(Send(FileNameBox(open), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(probe.c_str())));
+  PostMessageA(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }));
+  EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties); }));
+  EXPECT_EQ(CommandOf(properties), probe);
+
+  PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }));
+  EXPECT_EQ(ViewRows(), RowsOf(DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; })));
+}
+
+CHotKeyItem Shortcut(HotKeyType type, const std::string& command, UINT modifiers, UINT key) {
+  CHotKeyItem item;
+  item.m_nType = type;
+  item.m_strCommand = command;
+  item.m_nModifiers = static_cast<int32_t>(modifiers);
+  item.m_nVirtualKey = static_cast<int32_t>(key);
+  return item;
+}
+
+TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheSavedList) {
+  ResetSettings({{"QueryQuit", 1}});
+  const std::string startIn = WorkFolder() + "probe";
+  const std::string probeFile = startIn + "\\probe.txt";
+  CreateDirectoryA(startIn.c_str(), nullptr);
+  DeleteFileA(probeFile.c_str());
+  CHotKeyItem probe = Shortcut(HOTKEY_FILE, BinFolder() + "StartProbe.exe", MOD_CONTROL | MOD_ALT, 'J');
+  probe.m_strParameters = "pressed";
+  probe.m_strStartIn = startIn;
+  CHotKeyItem close = Shortcut(HOTKEY_FUNCTION, "Close All Stowpouch Item", MOD_CONTROL | MOD_ALT, 'L');
+  close.m_nFunction = 10;
+  std::vector<CHotKeyItem> items = {probe, close, Shortcut(HOTKEY_FOLDER, "C:\\", MOD_WIN, 'N')};
+  ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
+  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(OpenSetDialog());
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+
+  // Edited and left as it was: it does not collide with itself.
+  ASSERT_TRUE(SelectRow(1));
+  HWND properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(PressOk(properties), "");
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+
+  // Cancelled: back in its place, registered again.
+  ASSERT_TRUE(SelectRow(0));
+  properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  ASSERT_NE(properties, nullptr);
+  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'J'));
+  PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }) && app_.Settle());
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+  EXPECT_TRUE(PressUntil({VK_CONTROL, VK_MENU, 'J'}, [&] {
+    return ReadFileBytes(probeFile).rfind("pressed\r\n", 0) == 0;
+  }));
+
+  // Cancelled while another program took its key: kept, unregistered.
+  ASSERT_TRUE(SelectRow(2));
+  properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  ASSERT_NE(properties, nullptr);
+  ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_WIN, 'N'));
+  PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
+  const HWND refusal = app_.WaitForMessageBox();
+  ASSERT_NE(refusal, nullptr);
+  EXPECT_EQ(Stowpouch::MessageBoxText(refusal), "Cannot Register HotKey. Maybe Hotkey is duplicated.");
+  PostMessageA(refusal, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(refusal); }) && app_.Settle());
+  UnregisterHotKey(nullptr, 7);
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+
+  // Added through the dialog: registered at once, and it opens its folder.
+  const std::string folder = WorkFolder() + "Shortcut target";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  properties = Click(set_, IDC_HOTKEY_ADD, "Shortcut Key Properties");
+  ASSERT_NE(properties, nullptr);
+  ASSERT_TRUE(Fill(properties, {2, 3, 0}, 'M', folder));
+  EXPECT_EQ(PressOk(properties), "");
+  items.push_back(Shortcut(HOTKEY_FOLDER, folder, MOD_CONTROL | MOD_ALT, 'M'));
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+  HWND opened = nullptr;
+  EXPECT_TRUE(PressUntil({VK_CONTROL, VK_MENU, 'M'}, [&] {
+    return (opened = FindWindowA(nullptr, "Shortcut target")) != nullptr;
+  }));
+  if (opened) PostMessageA(opened, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(opened); }));
+
+  // Deleted: the row goes, the key is free.
+  ASSERT_TRUE(SelectRow(1));
+  ASSERT_TRUE(Send(GetDlgItem(set_, IDC_HOTKEY_DELETE), BM_CLICK));
+  items.erase(items.begin() + 1);
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'L'));
+
+  const Rows shown = ViewRows();
+  PostMessageA(GetDlgItem(set_, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(set_); }));
+  PostMessageA(app_.Window(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(app_.process().WaitForExit());
+  EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
+  EXPECT_EQ(shown, RowsOf(items));
+}
+
+TEST_F(ShortcutDialogTest, SetDefaultReplacesTheListAndTheStandardKeysAreShown) {
+  const std::vector<CHotKeyItem> items = {Shortcut(HOTKEY_FOLDER, "C:\\", MOD_CONTROL | MOD_ALT, 'J')};
+  ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
+  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(OpenSetDialog());
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+  ASSERT_TRUE(Send(GetDlgItem(set_, IDC_HOTKEY_DEFAULT), BM_CLICK));
+  EXPECT_EQ(ViewRows(), RowsOf(DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; })));
+  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'J'));
+  EXPECT_TRUE(HeldBySomeone(MOD_WIN, '1'));
+  SavePictureOf(set_, "set-shortcut-key");
+
+  const HWND standard = Click(set_, IDC_STANDARD_WIN_KEY, "Standard Windows key shortcuts");
+  ASSERT_NE(standard, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(standard, IDC_STANDARD_KEYS_TEXT)),
+            "Windows Key + D:\t\tShow Desktop*\r\nWindows Key + E:\t\tWindows Explorer\r\n"
+            "Windows Key + F:\t\tFind Files or Folders...\r\nWindows Key + Ctrl+F:\tFind Computer...\r\n"
+            "Windows Key + M:\t\tMinimize All Windows\r\nWindows Key + Shift+M:\tUndo Minimize All\r\n"
+            "Windows Key + R:\t\tRun...\r\nWindows Key + Tab:\tSelect Task\r\n"
+            "Windows Key + Break:\tSystem Properties\r\nWindows Key + F1:\t\tWindows Help\r\n"
+            "\r\n* Requires Internet Explorer 4.0 Desktop Update.");
+  SavePictureOf(standard, "standard-windows-keys");
+  PostMessageA(GetDlgItem(standard, IDCANCEL), BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(standard); }));
+}
+
+}  // namespace
+}  // namespace e2e
