@@ -68,7 +68,8 @@ bool CSetHotKeyDlg::OnCommand(WORD id, WORD code, HWND) {
 
 bool CSetHotKeyDlg::OnNotify(int id, NMHDR* header, LRESULT& result) {
   if (id != IDC_HOTKEY_LIST || header->code != NM_DBLCLK) return false;
-  OnProperties();
+  // A double click beside the rows edits nothing.
+  if (reinterpret_cast<const NMITEMACTIVATE*>(header)->iItem >= 0) OnProperties();
   result = 0;
   return true;
 }

@@ -75,4 +75,22 @@ TEST(ModifierCombos, EverySetThatFitsThreeBoxesRoundTrips) {
   }
 }
 
+TEST(HotKeyRowTexts, FunctionsShowTheirNameAndNoParameters) {
+  CHotKeyItem item;
+  item.m_nType = HOTKEY_FUNCTION;
+  item.m_nFunction = 10;
+  item.m_strCommand = "stale name";
+  item.m_strParameters = "left over from a file";
+  item.m_nModifiers = kModifierWin;
+  item.m_nVirtualKey = 'C';
+  EXPECT_EQ(HotKeyRowTexts(item),
+            (std::vector<std::string>{"Windows+ C key", "Close All Stowpouch Item", ""}));
+  item.m_nFunction = 20;  // past the table: no name rather than a crash
+  EXPECT_EQ(HotKeyRowTexts(item)[1], "");
+  item.m_nType = HOTKEY_FILE;
+  item.m_strStartIn = "C:\\Work";  // used when run, shown nowhere
+  EXPECT_EQ(HotKeyRowTexts(item),
+            (std::vector<std::string>{"Windows+ C key", "stale name", "left over from a file"}));
+}
+
 }  // namespace
