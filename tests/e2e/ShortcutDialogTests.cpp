@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include "common/FunctionCommandTable.h"
 #include "hotkeys/HotKeyFile.h"
@@ -150,7 +151,25 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   EXPECT_TRUE(FileControlsDisabled(properties));
   SavePictureOf(properties, "shortcut-properties");
 
-  // A file chosen in the file-open dialog enables them again.
+  // The folder browser's root, the desktop, is a folder of the file system.
+  PostMessageA(GetDlgItem(properties, IDC_BROWSE_FOLDER), BM_CLICK, 0, 0);
+  HWND browser = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND dialog : TopLevelWindows(app_.process().Id(), "#32770", nullptr))
+      if (dialog != set_ && dialog != properties && Visible(dialog)) browser = dialog;
+    return browser != nullptr;
+  }));
+  const HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
+  const LRESULT root = Send(tree, TVM_GETNEXTITEM, TVGN_ROOT).value_or(0);
+  ASSERT_TRUE(root && Send(tree, TVM_SELECTITEM, TVGN_CARET, root).value_or(FALSE));
+  PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
+  char desktop[MAX_PATH] = "";
+  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+  EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties); }));
+  EXPECT_EQ(CommandOf(properties), desktop);
+
+  // A file chosen in the file-open dialog enables them too.
   const HWND open = Click(properties, IDC_BROWSE_FILE, "Open");
   ASSERT_NE(open, nullptr);
   const std::string probe = BinFolder() + "StartProbe.exe";
