@@ -71,10 +71,10 @@ class ShortcutDialogTest : public StowpouchTest {
                 reinterpret_cast<LPARAM>(folder.c_str()));
   }
 
-  // OK in the properties dialog: the message box it shows instead of
-  // closing, which this closes, or "" once the dialog has closed.
-  std::string PressOk(HWND properties) {
-    PostMessageA(GetDlgItem(properties, IDOK), BM_CLICK, 0, 0);
+  // OK in a dialog: the message box it shows instead of closing, which
+  // this closes, or "" once the dialog has closed.
+  std::string PressOk(HWND dialog) {
+    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     std::string said;
     const bool answered = WaitUntil([&] {
       if (const HWND box = app_.ShownMessageBox()) {
@@ -83,7 +83,7 @@ class ShortcutDialogTest : public StowpouchTest {
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         return WaitUntil([&] { return !IsWindow(box); });
       }
-      return !IsWindow(properties);
+      return !IsWindow(dialog);
     });
     return answered ? said : "(no answer)";
   }
@@ -96,16 +96,12 @@ std::string CommandOf(HWND properties) {
   return WindowText(GetDlgItem(properties, IDC_HOTKEY_COMMAND));
 }
 
-bool FileControlsEnabled(HWND properties) {
+// How many of Parameters, Start in and Run are enabled.
+int FileControlsEnabled(HWND properties) {
+  int enabled = 0;
   for (int id : {IDC_HOTKEY_PARAMETERS, IDC_HOTKEY_START_IN, IDC_HOTKEY_RUN_STATE})
-    if (!IsWindowEnabled(GetDlgItem(properties, id))) return false;
-  return true;
-}
-
-bool FileControlsDisabled(HWND properties) {
-  for (int id : {IDC_HOTKEY_PARAMETERS, IDC_HOTKEY_START_IN, IDC_HOTKEY_RUN_STATE})
-    if (IsWindowEnabled(GetDlgItem(properties, id))) return false;
-  return true;
+    enabled += IsWindowEnabled(GetDlgItem(properties, id)) ? 1 : 0;
+  return enabled;
 }
 
 // The file name box of the file-open dialog: the edit inside its combo.
@@ -136,21 +132,6 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   ASSERT_TRUE(Fill(properties, {0, 0, 0}, 'K', "C:\\"));
   EXPECT_EQ(PressOk(properties), "Cannot use this hot key.");
 
-  // A separator is refused and the list stays open; a command is taken.
-  const HWND select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
-  ASSERT_NE(select, nullptr);
-  const std::vector<std::string> names(FunctionCommandTable.begin(), FunctionCommandTable.end());
-  EXPECT_EQ(ListBoxRows(GetDlgItem(select, IDC_FUNCTION_LIST)), names);
-  SavePictureOf(select, "select-function");
-  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 8));
-  EXPECT_EQ(PressOk(select), "You cannot select separator. Please, select action command.");
-  EXPECT_TRUE(IsWindow(select));
-  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 10));
-  EXPECT_EQ(PressOk(select), "");
-  EXPECT_EQ(CommandOf(properties), "Close All Stowpouch Item");
-  EXPECT_TRUE(FileControlsDisabled(properties));
-  SavePictureOf(properties, "shortcut-properties");
-
   // The folder browser's root, the desktop, is a folder of the file system.
   PostMessageA(GetDlgItem(properties, IDC_BROWSE_FOLDER), BM_CLICK, 0, 0);
   HWND browser = nullptr;
@@ -166,17 +147,36 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
   char desktop[MAX_PATH] = "";
   SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-  EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties); }));
-  EXPECT_EQ(CommandOf(properties), desktop);
+  EXPECT_TRUE(WaitUntil([&] { return CommandOf(properties) == desktop; }));
 
-  // A file chosen in the file-open dialog enables them too.
+  // OK with nothing chosen is Cancel; a separator is refused and the list
+  // stays open; a command is taken.
+  HWND select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
+  ASSERT_NE(select, nullptr);
+  EXPECT_EQ(PressOk(select), "");
+  EXPECT_EQ(CommandOf(properties), desktop);
+  select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
+  ASSERT_NE(select, nullptr);
+  const std::vector<std::string> names(FunctionCommandTable.begin(), FunctionCommandTable.end());
+  EXPECT_EQ(ListBoxRows(GetDlgItem(select, IDC_FUNCTION_LIST)), names);
+  SavePictureOf(select, "select-function");
+  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 8));
+  EXPECT_EQ(PressOk(select), "You cannot select separator. Please, select action command.");
+  EXPECT_TRUE(IsWindow(select));
+  ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 10));
+  EXPECT_EQ(PressOk(select), "");
+  EXPECT_EQ(CommandOf(properties), "Close All Stowpouch Item");
+  EXPECT_EQ(FileControlsEnabled(properties), 0);
+  SavePictureOf(properties, "shortcut-properties");
+
+  // A file chosen in the file-open dialog enables them again.
   const HWND open = Click(properties, IDC_BROWSE_FILE, "Open");
   ASSERT_NE(open, nullptr);
   const std::string probe = BinFolder() + "StartProbe.exe";
   ASSERT_TRUE(Send(FileNameBox(open), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(probe.c_str())));
   PostMessageA(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }));
-  EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties); }));
+  EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties) == 3; }));
   EXPECT_EQ(CommandOf(properties), probe);
 
   PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
