@@ -71,21 +71,29 @@ class ShortcutDialogTest : public StowpouchTest {
                 reinterpret_cast<LPARAM>(folder.c_str()));
   }
 
-  // OK in a dialog: the message box it shows instead of closing, which
-  // this closes, or "" once the dialog has closed.
-  std::string PressOk(HWND dialog) {
-    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    std::string said;
-    const bool answered = WaitUntil([&] {
-      if (const HWND box = app_.ShownMessageBox()) {
-        if (!Visible(box)) return false;
-        said = Stowpouch::MessageBoxText(box);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-        return WaitUntil([&] { return !IsWindow(box); });
-      }
-      return !IsWindow(dialog);
+  // Presses a button of a dialog: the message box that answers instead of
+  // the dialog closing (closed by this), or "" once the dialog has closed.
+  std::string Press(HWND dialog, int button = IDOK) {
+    PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
+    std::string said = "(no answer)";
+    WaitUntil([&] {
+      const HWND box = app_.ShownMessageBox();
+      if (box && Visible(box)) return !(said = AnswerMessageBox()).empty();
+      if (IsWindow(dialog)) return false;
+      said.clear();
+      return app_.Settle();
     });
-    return answered ? said : "(no answer)";
+    return said;
+  }
+  // The text of the message box that shows next, closed by this.
+  std::string AnswerMessageBox() {
+    const HWND box = app_.WaitForMessageBox();
+    const std::string said = box ? Stowpouch::MessageBoxText(box) : "";
+    if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); }) ? said : "";
+  }
+  HWND EditRow(int row) {
+    return SelectRow(row) ? Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties") : nullptr;
   }
 
   Stowpouch app_;
@@ -126,11 +134,11 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   const HWND properties = Click(set_, IDC_HOTKEY_ADD, "Shortcut Key Properties");
   ASSERT_NE(properties, nullptr);
 
-  EXPECT_EQ(PressOk(properties), "You should select Hot key");
+  EXPECT_EQ(Press(properties), "You should select Hot key");
   ASSERT_TRUE(Send(GetDlgItem(properties, IDC_HOTKEY_KEY), HKM_SETHOTKEY, 'K'));
-  EXPECT_EQ(PressOk(properties), "You should select Function, Folder, or File");
+  EXPECT_EQ(Press(properties), "You should select Function, Folder, or File");
   ASSERT_TRUE(Fill(properties, {0, 0, 0}, 'K', "C:\\"));
-  EXPECT_EQ(PressOk(properties), "Cannot use this hot key.");
+  EXPECT_EQ(Press(properties), "Cannot use this hot key.");
 
   // The folder browser's root, the desktop, is a folder of the file system.
   PostMessageA(GetDlgItem(properties, IDC_BROWSE_FOLDER), BM_CLICK, 0, 0);
@@ -143,8 +151,7 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   const HWND tree = FindWindowExA(browser, nullptr, WC_TREEVIEWA, nullptr);
   const LRESULT root = Send(tree, TVM_GETNEXTITEM, TVGN_ROOT).value_or(0);
   ASSERT_TRUE(root && Send(tree, TVM_SELECTITEM, TVGN_CARET, root).value_or(FALSE));
-  PostMessageA(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
+  EXPECT_EQ(Press(browser), "");
   char desktop[MAX_PATH] = "";
   SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
   EXPECT_TRUE(WaitUntil([&] { return CommandOf(properties) == desktop; }));
@@ -153,7 +160,7 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   // stays open; a command is taken.
   HWND select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
   ASSERT_NE(select, nullptr);
-  EXPECT_EQ(PressOk(select), "");
+  EXPECT_EQ(Press(select), "");
   EXPECT_EQ(CommandOf(properties), desktop);
   select = Click(properties, IDC_SELECT_FUNCTION, "Select Function");
   ASSERT_NE(select, nullptr);
@@ -161,10 +168,10 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   EXPECT_EQ(ListBoxRows(GetDlgItem(select, IDC_FUNCTION_LIST)), names);
   SavePictureOf(select, "select-function");
   ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 8));
-  EXPECT_EQ(PressOk(select), "You cannot select separator. Please, select action command.");
+  EXPECT_EQ(Press(select), "You cannot select separator. Please, select action command.");
   EXPECT_TRUE(IsWindow(select));
   ASSERT_TRUE(Send(GetDlgItem(select, IDC_FUNCTION_LIST), LB_SETCURSEL, 10));
-  EXPECT_EQ(PressOk(select), "");
+  EXPECT_EQ(Press(select), "");
   EXPECT_EQ(CommandOf(properties), "Close All Stowpouch Item");
   EXPECT_EQ(FileControlsEnabled(properties), 0);
   SavePictureOf(properties, "shortcut-properties");
@@ -174,23 +181,12 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   ASSERT_NE(open, nullptr);
   const std::string probe = BinFolder() + "StartProbe.exe";
   ASSERT_TRUE(Send(FileNameBox(open), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(probe.c_str())));
-  PostMessageA(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(open); }));
+  EXPECT_EQ(Press(open), "");
   EXPECT_TRUE(WaitUntil([&] { return FileControlsEnabled(properties) == 3; }));
   EXPECT_EQ(CommandOf(properties), probe);
 
-  PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }));
+  EXPECT_EQ(Press(properties, IDCANCEL), "");
   EXPECT_EQ(ViewRows(), RowsOf(DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; })));
-}
-
-CHotKeyItem Shortcut(HotKeyType type, const std::string& command, UINT modifiers, UINT key) {
-  CHotKeyItem item;
-  item.m_nType = type;
-  item.m_strCommand = command;
-  item.m_nModifiers = static_cast<int32_t>(modifiers);
-  item.m_nVirtualKey = static_cast<int32_t>(key);
-  return item;
 }
 
 TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheSavedList) {
@@ -199,47 +195,38 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
   const std::string probeFile = startIn + "\\probe.txt";
   CreateDirectoryA(startIn.c_str(), nullptr);
   DeleteFileA(probeFile.c_str());
-  CHotKeyItem probe = Shortcut(HOTKEY_FILE, BinFolder() + "StartProbe.exe", MOD_CONTROL | MOD_ALT, 'J');
-  probe.m_strParameters = "pressed";
-  probe.m_strStartIn = startIn;
-  CHotKeyItem close = Shortcut(HOTKEY_FUNCTION, "Close All Stowpouch Item", MOD_CONTROL | MOD_ALT, 'L');
-  close.m_nFunction = 10;
-  std::vector<CHotKeyItem> items = {probe, close, Shortcut(HOTKEY_FOLDER, "C:\\", MOD_WIN, 'N')};
+  const int32_t kCtrlAlt = MOD_CONTROL | MOD_ALT;
+  std::vector<CHotKeyItem> items = {
+      {HOTKEY_FILE, BinFolder() + "StartProbe.exe", 0, "pressed", startIn, 0, 0, kCtrlAlt, 'J'},
+      {HOTKEY_FUNCTION, "Close All Stowpouch Item", 10, "", "", 0, 0, kCtrlAlt, 'L'},
+      {HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_WIN, 'N'}};
   ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
   ASSERT_TRUE(app_.Ready());
   ASSERT_TRUE(OpenSetDialog());
   EXPECT_EQ(ViewRows(), RowsOf(items));
 
   // Edited and left as it was: it does not collide with itself.
-  ASSERT_TRUE(SelectRow(1));
-  HWND properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  HWND properties = EditRow(1);
   ASSERT_NE(properties, nullptr);
-  EXPECT_EQ(PressOk(properties), "");
+  EXPECT_EQ(Press(properties), "");
   EXPECT_EQ(ViewRows(), RowsOf(items));
 
   // Cancelled: back in its place, registered again.
-  ASSERT_TRUE(SelectRow(0));
-  properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  properties = EditRow(0);
   ASSERT_NE(properties, nullptr);
-  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'J'));
-  PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(properties); }) && app_.Settle());
+  EXPECT_FALSE(HeldBySomeone(kCtrlAlt, 'J'));
+  EXPECT_EQ(Press(properties, IDCANCEL), "");
   EXPECT_EQ(ViewRows(), RowsOf(items));
   EXPECT_TRUE(PressUntil({VK_CONTROL, VK_MENU, 'J'}, [&] {
     return ReadFileBytes(probeFile).rfind("pressed\r\n", 0) == 0;
   }));
 
   // Cancelled while another program took its key: kept, unregistered.
-  ASSERT_TRUE(SelectRow(2));
-  properties = Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties");
+  properties = EditRow(2);
   ASSERT_NE(properties, nullptr);
   ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_WIN, 'N'));
   PostMessageA(GetDlgItem(properties, IDCANCEL), BM_CLICK, 0, 0);
-  const HWND refusal = app_.WaitForMessageBox();
-  ASSERT_NE(refusal, nullptr);
-  EXPECT_EQ(Stowpouch::MessageBoxText(refusal), "Cannot Register HotKey. Maybe Hotkey is duplicated.");
-  PostMessageA(refusal, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(refusal); }) && app_.Settle());
+  EXPECT_EQ(AnswerMessageBox(), "Cannot Register HotKey. Maybe Hotkey is duplicated.");
   UnregisterHotKey(nullptr, 7);
   EXPECT_EQ(ViewRows(), RowsOf(items));
 
@@ -249,8 +236,8 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
   properties = Click(set_, IDC_HOTKEY_ADD, "Shortcut Key Properties");
   ASSERT_NE(properties, nullptr);
   ASSERT_TRUE(Fill(properties, {2, 3, 0}, 'M', folder));
-  EXPECT_EQ(PressOk(properties), "");
-  items.push_back(Shortcut(HOTKEY_FOLDER, folder, MOD_CONTROL | MOD_ALT, 'M'));
+  EXPECT_EQ(Press(properties), "");
+  items.push_back({HOTKEY_FOLDER, folder, 0, "", "", 0, 0, kCtrlAlt, 'M'});
   EXPECT_EQ(ViewRows(), RowsOf(items));
   HWND opened = nullptr;
   EXPECT_TRUE(PressUntil({VK_CONTROL, VK_MENU, 'M'}, [&] {
@@ -264,11 +251,10 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
   ASSERT_TRUE(Send(GetDlgItem(set_, IDC_HOTKEY_DELETE), BM_CLICK));
   items.erase(items.begin() + 1);
   EXPECT_EQ(ViewRows(), RowsOf(items));
-  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'L'));
+  EXPECT_FALSE(HeldBySomeone(kCtrlAlt, 'L'));
 
   const Rows shown = ViewRows();
-  PostMessageA(GetDlgItem(set_, IDOK), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(set_); }));
+  EXPECT_EQ(Press(set_), "");
   PostMessageA(app_.Window(), WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(app_.process().WaitForExit());
   EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
@@ -276,14 +262,14 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
 }
 
 TEST_F(ShortcutDialogTest, SetDefaultReplacesTheListAndTheStandardKeysAreShown) {
-  const std::vector<CHotKeyItem> items = {Shortcut(HOTKEY_FOLDER, "C:\\", MOD_CONTROL | MOD_ALT, 'J')};
+  const std::vector<CHotKeyItem> items = {{HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_ALT, 'J'}};
   ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
   ASSERT_TRUE(app_.Ready());
   ASSERT_TRUE(OpenSetDialog());
   EXPECT_EQ(ViewRows(), RowsOf(items));
   ASSERT_TRUE(Send(GetDlgItem(set_, IDC_HOTKEY_DEFAULT), BM_CLICK));
   EXPECT_EQ(ViewRows(), RowsOf(DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; })));
-  EXPECT_FALSE(HeldBySomeone(MOD_CONTROL | MOD_ALT, 'J'));
+  EXPECT_FALSE(HeldBySomeone(MOD_ALT, 'J'));
   EXPECT_TRUE(HeldBySomeone(MOD_WIN, '1'));
   SavePictureOf(set_, "set-shortcut-key");
 
@@ -297,8 +283,7 @@ TEST_F(ShortcutDialogTest, SetDefaultReplacesTheListAndTheStandardKeysAreShown) 
             "Windows Key + Break:\tSystem Properties\r\nWindows Key + F1:\t\tWindows Help\r\n"
             "\r\n* Requires Internet Explorer 4.0 Desktop Update.");
   SavePictureOf(standard, "standard-windows-keys");
-  PostMessageA(GetDlgItem(standard, IDCANCEL), BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(standard); }));
+  EXPECT_EQ(Press(standard, IDCANCEL), "");
 }
 
 }  // namespace
