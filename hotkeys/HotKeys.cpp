@@ -14,12 +14,6 @@
 
 namespace {
 
-void Register(CHotKeyItem& item) {
-  // A refused registration keeps the shortcut, with id 0: it is listed and
-  // saved, and never fires.
-  item.m_nHotKeyId = RegisterHotKeyItem(item.m_nVirtualKey, item.m_nModifiers);
-}
-
 void UnregisterAndEmpty() {
   for (const CHotKeyItem& item : HotKeyList()) UnregisterHotKeyItem(item.m_nHotKeyId);
   HotKeyList().clear();
@@ -56,14 +50,13 @@ void SetDefaultHotKeys() {
   for (CHotKeyItem& item : DefaultHotKeyItems(IsFixedDrive)) AppendHotKeyItem(std::move(item));
 }
 
-void AppendHotKeyItem(CHotKeyItem item) {
-  Register(item);
-  HotKeyList().push_back(std::move(item));
-}
+void AppendHotKeyItem(CHotKeyItem item) { InsertHotKeyItem(HotKeyList().size(), std::move(item)); }
 
 void InsertHotKeyItem(std::size_t position, CHotKeyItem item) {
+  // A refused registration keeps the shortcut, with id 0: it is listed and
+  // saved, and never fires.
+  item.m_nHotKeyId = RegisterHotKeyItem(item.m_nVirtualKey, item.m_nModifiers);
   HotKeyItems& list = HotKeyList();
-  Register(item);
   list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(position, list.size())),
               std::move(item));
 }
