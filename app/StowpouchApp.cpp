@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "common/SharedNames.h"
 #include "app/StowpouchDlg.h"
+#include "framework/StartFolder.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
@@ -54,6 +55,8 @@ BOOL CStowpouchApp::InitApplication() {
 
 BOOL CStowpouchApp::InitInstance() {
   if (ShowRunningCopy()) return FALSE;
+  // Before any window: a file dialog may move the current directory later.
+  FixStartFolder();
 
   CoInitialize(nullptr);
   // With no foreground lock the program may take the foreground whenever

@@ -13,6 +13,7 @@
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "framework/WinApp.h"
+#include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/SetHotKeyDialog.h"
 #include "menu/DiskFreeSpace.h"
@@ -247,9 +248,23 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       EraseBackground(reinterpret_cast<HDC>(wParam));
       result = TRUE;
       return true;
+    case WM_QUERYENDSESSION:
+      result = TRUE;
+      return true;
+    case WM_ENDSESSION:
+      if (wParam) SaveForEndOfSession();
+      result = 0;
+      return true;
     default:
       return false;
   }
+}
+
+void CStowpouchDlg::SaveForEndOfSession() {
+  // The system ends the process once this returns, with no teardown; and
+  // nobody is there to answer a message box.
+  SaveSettings();
+  SaveHotKeyList(SaveFailureNotice::kQuiet);
 }
 
 void CStowpouchDlg::PaintMinimised() {

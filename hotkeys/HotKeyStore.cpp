@@ -6,6 +6,7 @@
 
 #include "framework/AppWindow.h"
 #include "framework/Handles.h"
+#include "framework/StartFolder.h"
 #include "hotkeys/HotKeyList.h"
 
 namespace {
@@ -93,8 +94,8 @@ DWORD LastErrorOr(DWORD fallback) {
   return error != ERROR_SUCCESS ? error : fallback;
 }
 
-DWORD WriteTemporaryFile(const std::string& bytes) {
-  UniqueFile file(CreateFileA(kTemporaryFileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+DWORD WriteTemporaryFile(const std::string& path, const std::string& bytes) {
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return LastErrorOr(ERROR_CANNOT_MAKE);
   if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get()))
@@ -107,20 +108,22 @@ DWORD WriteTemporaryFile(const std::string& bytes) {
 // Puts `bytes` in place of the list file; ERROR_SUCCESS or the error that
 // stopped it, with the list file untouched.
 DWORD ReplaceHotKeyFile(const std::string& bytes) {
-  DWORD error = WriteTemporaryFile(bytes);
+  const std::string temporary = StartFolderPath(kTemporaryFileName);
+  DWORD error = WriteTemporaryFile(temporary, bytes);
   if (error == ERROR_SUCCESS &&
-      !MoveFileExA(kTemporaryFileName, kHotKeyFileName,
+      !MoveFileExA(temporary.c_str(), StartFolderPath(kHotKeyFileName).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     error = LastErrorOr(ERROR_WRITE_FAULT);
-  if (error != ERROR_SUCCESS) DeleteFileA(kTemporaryFileName);
+  if (error != ERROR_SUCCESS) DeleteFileA(temporary.c_str());
   return error;
 }
 
 }  // namespace
 
 bool ReadHotKeyFile(const HotKeyHandOff& handOff) {
-  UniqueFile file(CreateFileA(kHotKeyFileName, GENERIC_READ, FILE_SHARE_READ, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFile file(CreateFileA(StartFolderPath(kHotKeyFileName).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                              nullptr));
   if (!file) return false;
   std::string bytes;
   std::string error;
@@ -139,7 +142,9 @@ bool ReadHotKeyFile(const HotKeyHandOff& handOff) {
   return true;
 }
 
-void SaveHotKeyList() {
+bool SaveHotKeyList(SaveFailureNotice notice) {
   const DWORD error = ReplaceHotKeyFile(EncodeHotKeyList(HotKeyList()));
-  if (error != ERROR_SUCCESS) ReportFileError("write", SystemErrorText(error));
+  if (error == ERROR_SUCCESS) return true;
+  if (notice == SaveFailureNotice::kMessageBox) ReportFileError("write", SystemErrorText(error));
+  return false;
 }

@@ -2,7 +2,8 @@
 // "HotKey.lst" on disk: read once at start-up, written once at shutdown.
 #include "hotkeys/HotKeyFile.h"
 
-// The bare name: the file lives in the process's current directory.
+// The file lives in the start folder (StartFolderPath), wherever the
+// current directory has moved since.
 constexpr char kHotKeyFileName[] = "HotKey.lst";
 
 // Reads the file and hands every record over as soon as it is decoded.
@@ -12,7 +13,11 @@ constexpr char kHotKeyFileName[] = "HotKey.lst";
 // the caller's to discard.
 bool ReadHotKeyFile(const HotKeyHandOff& handOff);
 
+// How a failed save is told: in a message box, or not at all when nobody
+// could answer one (the session is ending).
+enum class SaveFailureNotice { kMessageBox, kQuiet };
+
 // Writes HotKeyList to the file. The bytes go to a temporary file beside it
 // that replaces the old file only once it is complete and flushed, so a
-// failed save (told in a message box) leaves the old file as it was.
-void SaveHotKeyList();
+// failed save leaves the old file as it was. True when saved.
+bool SaveHotKeyList(SaveFailureNotice notice = SaveFailureNotice::kMessageBox);

@@ -1,6 +1,6 @@
 // The shortcut keys of the running program: a prepared "HotKey.lst" whose
 // shortcuts are pressed and then saved again unchanged, the default set when
-// there is no list, and a damaged list.
+// there is no list, a damaged list, and the save when the session ends.
 #include "Harness.h"
 #include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyRules.h"
@@ -106,6 +106,18 @@ TEST_F(HotKeyTest, DamagedListIsToldOnceAndReplacedByTheDefaultSet) {
   EXPECT_TRUE(HeldBySomeone(MOD_WIN, VK_INSERT));
   ASSERT_TRUE(Quit(app));
   EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
+}
+
+TEST_F(HotKeyTest, EndOfSessionSavesTheListAndTheSettingsBeforeTheProcessIsEnded) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  EXPECT_EQ(Send(app.Window(), WM_QUERYENDSESSION, 0, 0), std::optional<LRESULT>(TRUE));
+  ASSERT_TRUE(Send(app.Window(), WM_ENDSESSION, TRUE, 0).has_value());
+  // The system ends the program right after the answer: no teardown runs.
+  ASSERT_TRUE(TerminateProcess(app.process().Get(), 1));
+  ASSERT_TRUE(app.process().WaitForExit());
+  EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
+  EXPECT_EQ(ReadSetting("QueryQuit"), std::optional<DWORD>(0));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "framework/AppWindow.h"
+#include "framework/StartFolder.h"
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 
@@ -141,6 +142,7 @@ void HotKeyTest::SetUp() {
   std::filesystem::remove_all(scratch_);
   std::filesystem::create_directories(scratch_);
   std::filesystem::current_path(scratch_);
+  FixStartFolder();
 }
 
 void HotKeyTest::TearDown() {

@@ -1,7 +1,7 @@
 #pragma once
 // Shared set-up of the shortcut-key tests: a hidden window of this thread
 // stands in for the main window, a scratch folder is the current directory
-// (where "HotKey.lst" lives), and every message box the code shows is
+// and the start folder (where "HotKey.lst" lives), and every message box the code shows is
 // recorded and answered with OK from another thread.
 #include <windows.h>
 

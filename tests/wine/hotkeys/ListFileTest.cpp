@@ -1,9 +1,11 @@
 // The shortcut list's life: loaded from "HotKey.lst" and registered at
 // start-up, the default set when there is no good file, saved and let go at
-// shutdown, and a save that fails without harming the file already there.
+// shutdown, a save that fails without harming the file already there, and
+// the file kept in the start folder wherever the current directory goes.
 #include <string>
 
 #include "HotKeyFixture.h"
+#include "framework/StartFolder.h"
 #include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRules.h"
@@ -136,6 +138,11 @@ TEST_F(HotKeyTest, FailedSaveLeavesTheOldFileAsItWas) {
   EXPECT_EQ(ReadBytes(ListFile()), old);
   ASSERT_EQ(boxes_.Seen().size(), 1u);
   EXPECT_EQ(boxes_.Seen()[0].text.rfind("Cannot write HotKey.lst: ", 0), 0u) << boxes_.Seen()[0].text;
+  // The end-of-session form fails alike, without a box nobody could answer.
+  boxes_.Clear();
+  EXPECT_FALSE(SaveHotKeyList(SaveFailureNotice::kQuiet));
+  EXPECT_EQ(ReadBytes(ListFile()), old);
+  EXPECT_TRUE(boxes_.Seen().empty());
   std::filesystem::remove(Scratch() / "HotKey.lst.tmp");
 
   // The list file cannot be replaced while another program has it open.
@@ -155,6 +162,26 @@ TEST_F(HotKeyTest, FailedSaveLeavesTheOldFileAsItWas) {
   SaveHotKeyList();
   EXPECT_EQ(ReadBytes(ListFile()), EncodeHotKeyList(HotKeyList()));
   EXPECT_TRUE(boxes_.Seen().empty());
+}
+
+TEST_F(HotKeyTest, ListStaysInTheStartFolderWhenTheCurrentDirectoryMoves) {
+  const std::filesystem::path elsewhere = Scratch() / "elsewhere";
+  std::filesystem::create_directory(elsewhere);
+  std::filesystem::current_path(elsewhere);
+  HotKeyList() = {Item(HOTKEY_FOLDER, "C:\\Kept", MOD_WIN, 'K')};
+  EXPECT_TRUE(SaveHotKeyList());
+  EXPECT_EQ(ReadBytes(ListFile()), EncodeHotKeyList(HotKeyList()));
+  EXPECT_FALSE(std::filesystem::exists(elsewhere / "HotKey.lst"));
+
+  HotKeyList().clear();
+  EXPECT_TRUE(LoadHotKeyList());
+  ASSERT_EQ(HotKeyList().size(), 1u);
+  EXPECT_EQ(HotKeyList()[0].m_strCommand, "C:\\Kept");
+
+  // A drive root already ends in its separator.
+  std::filesystem::current_path("C:\\");
+  FixStartFolder();
+  EXPECT_EQ(StartFolderPath(kHotKeyFileName), "C:\\HotKey.lst");
 }
 
 }  // namespace
