@@ -310,6 +310,12 @@ bool BringToFront(HWND window) {
   });
 }
 
+bool HeldBySomeone(UINT modifiers, UINT key) {
+  if (!RegisterHotKey(nullptr, 1, modifiers, key)) return true;
+  UnregisterHotKey(nullptr, 1);
+  return false;
+}
+
 bool PressKey(WORD virtualKey) {
   INPUT input[2] = {};
   for (INPUT& one : input) {

@@ -98,6 +98,8 @@ bool PressChord(std::initializer_list<WORD> keys);
 // repeat: the Windows-key hook starts last in the program's start-up, and
 // nothing outside shows when that has happened.
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done);
+// Whether some program holds the key combination as a hotkey.
+bool HeldBySomeone(UINT modifiers, UINT key);
 // A click at a point of the screen, with the left button unless told.
 bool ClickAt(int x, int y, bool rightButton = false);
 // Moves the pointer there and waits until the system has it there. (Under

@@ -19,12 +19,6 @@ std::string DefaultSetBytes() {
       DefaultHotKeyItems([](char letter) { return letter == 'C' || letter == 'D'; }));
 }
 
-bool HeldBySomeone(UINT modifiers, UINT key) {
-  if (!RegisterHotKey(nullptr, 1, modifiers, key)) return true;
-  UnregisterHotKey(nullptr, 1);
-  return false;
-}
-
 bool Quit(Stowpouch& app) {
   PostMessageA(app.Window(), WM_COMMAND, IDCANCEL, 0);
   return app.process().WaitForExit();

@@ -20,12 +20,6 @@ namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
 
-bool HeldBySomeone(UINT modifiers, UINT key) {
-  if (!RegisterHotKey(nullptr, 1, modifiers, key)) return true;
-  UnregisterHotKey(nullptr, 1);
-  return false;
-}
-
 Rows RowsOf(const std::vector<CHotKeyItem>& items) {
   Rows rows;
   for (const CHotKeyItem& item : items) rows.push_back(HotKeyRowTexts(item));
