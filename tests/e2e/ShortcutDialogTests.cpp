@@ -32,7 +32,7 @@ class ShortcutDialogTest : public StowpouchTest {
   HWND WaitForDialog(const char* caption) {
     HWND dialog = nullptr;
     WaitUntil([&] {
-      dialog = TopLevelWindow(app_.process().Id(), "#32770", caption);
+      dialog = TopLevelWindow(app_->process().Id(), "#32770", caption);
       return dialog && Visible(dialog);
     });
     return dialog;
@@ -42,13 +42,13 @@ class ShortcutDialogTest : public StowpouchTest {
   HWND Click(HWND dialog, int button, const char* opens) {
     PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
     const HWND opened = WaitForDialog(opens);
-    return opened && app_.Settle() ? opened : nullptr;
+    return opened && app_->Settle() ? opened : nullptr;
   }
 
   bool OpenSetDialog() {
-    PostMessageA(app_.Window(), WM_COMMAND, MAKEWPARAM(IDC_SET_SHORTCUT_KEY, BN_CLICKED), 0);
+    PostMessageA(app_->Window(), WM_COMMAND, MAKEWPARAM(IDC_SET_SHORTCUT_KEY, BN_CLICKED), 0);
     set_ = WaitForDialog("Set Shotcut Key Dialog");
-    return set_ && app_.Settle();
+    return set_ && app_->Settle();
   }
   Rows ViewRows() const { return ListViewRows(GetDlgItem(set_, IDC_HOTKEY_LIST), 3); }
   bool SelectRow(int row) const { return SelectListViewRow(GetDlgItem(set_, IDC_HOTKEY_LIST), row); }
@@ -71,17 +71,17 @@ class ShortcutDialogTest : public StowpouchTest {
     PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
     std::string said = "(no answer)";
     WaitUntil([&] {
-      const HWND box = app_.ShownMessageBox();
+      const HWND box = app_->ShownMessageBox();
       if (box && Visible(box)) return !(said = AnswerMessageBox()).empty();
       if (IsWindow(dialog)) return false;
       said.clear();
-      return app_.Settle();
+      return app_->Settle();
     });
     return said;
   }
   // The text of the message box that shows next, closed by this.
   std::string AnswerMessageBox() {
-    const HWND box = app_.WaitForMessageBox();
+    const HWND box = app_->WaitForMessageBox();
     const std::string said = box ? Stowpouch::MessageBoxText(box) : "";
     if (box) PostMessageA(box, WM_COMMAND, IDOK, 0);
     return WaitUntil([&] { return !IsWindow(box); }) ? said : "";
@@ -90,7 +90,11 @@ class ShortcutDialogTest : public StowpouchTest {
     return SelectRow(row) ? Click(set_, IDC_HOTKEY_PROPERTIES, "Shortcut Key Properties") : nullptr;
   }
 
-  Stowpouch app_;
+  // After SetUp has emptied the settings and the work folder, and after the
+  // test has written its list.
+  bool Start() { return app_.emplace().Ready(); }
+
+  std::optional<Stowpouch> app_;
   HWND set_ = nullptr;
 };
 
@@ -123,7 +127,7 @@ HWND FileNameBox(HWND open) {
 }
 
 TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKind) {
-  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(OpenSetDialog());
   const HWND properties = Click(set_, IDC_HOTKEY_ADD, "Shortcut Key Properties");
   ASSERT_NE(properties, nullptr);
@@ -138,7 +142,7 @@ TEST_F(ShortcutDialogTest, PropertiesRefuseWhatCannotBeUsedAndFollowTheChosenKin
   PostMessageA(GetDlgItem(properties, IDC_BROWSE_FOLDER), BM_CLICK, 0, 0);
   HWND browser = nullptr;
   ASSERT_TRUE(WaitUntil([&] {
-    for (HWND dialog : TopLevelWindows(app_.process().Id(), "#32770", nullptr))
+    for (HWND dialog : TopLevelWindows(app_->process().Id(), "#32770", nullptr))
       if (dialog != set_ && dialog != properties && Visible(dialog)) browser = dialog;
     return browser != nullptr;
   }));
@@ -195,7 +199,7 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
       {HOTKEY_FUNCTION, "Close All Stowpouch Item", 10, "", "", 0, 0, kCtrlAlt, 'L'},
       {HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_WIN, 'N'}};
   ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
-  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(OpenSetDialog());
   EXPECT_EQ(ViewRows(), RowsOf(items));
 
@@ -249,8 +253,8 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
 
   const Rows shown = ViewRows();
   EXPECT_EQ(Press(set_), "");
-  PostMessageA(app_.Window(), WM_COMMAND, IDCANCEL, 0);
-  ASSERT_TRUE(app_.process().WaitForExit());
+  PostMessageA(app_->Window(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(app_->process().WaitForExit());
   EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
   EXPECT_EQ(shown, RowsOf(items));
 }
@@ -258,7 +262,7 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
 TEST_F(ShortcutDialogTest, SetDefaultReplacesTheListAndTheStandardKeysAreShown) {
   const std::vector<CHotKeyItem> items = {{HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_ALT, 'J'}};
   ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
-  ASSERT_TRUE(app_.Ready());
+  ASSERT_TRUE(Start());
   ASSERT_TRUE(OpenSetDialog());
   EXPECT_EQ(ViewRows(), RowsOf(items));
   ASSERT_TRUE(Send(GetDlgItem(set_, IDC_HOTKEY_DEFAULT), BM_CLICK));
