@@ -50,16 +50,9 @@ CHotKeyPropertiesDlg::CHotKeyPropertiesDlg(HWND parent, const CHotKeyItem& item)
       m_strStartIn(item.m_strStartIn) {}
 
 CHotKeyItem CHotKeyPropertiesDlg::Item() const {
-  CHotKeyItem item;
-  item.m_nType = m_nType;
-  item.m_strCommand = m_strCommand;
-  item.m_nFunction = m_nFunction;
-  item.m_strParameters = m_strParameters;
-  item.m_strStartIn = m_strStartIn;
-  item.m_nRunState = m_nRunState;
-  item.m_nModifiers = ModifiersFromCombos(m_combos);
-  item.m_nVirtualKey = m_nVirtualKey;
-  return item;
+  return {m_nType,      m_strCommand, m_nFunction, m_strParameters,
+          m_strStartIn, m_nRunState,  0,           ModifiersFromCombos(m_combos),
+          m_nVirtualKey};
 }
 
 void CHotKeyPropertiesDlg::DoDataExchange(CDataExchange* dx) {

@@ -41,10 +41,8 @@ class ArrangeTaskbarTest : public StowpouchTest {
 
   void OpenDialog() {
     PostMessageA(stowpouch_->Window(), WM_COMMAND, MAKEWPARAM(IDC_ARRANGE_TASKBAR, BN_CLICKED), 0);
-    ASSERT_TRUE(WaitUntil([&] {
-      dialog_ = TopLevelWindow(stowpouch_->process().Id(), "#32770", "Arrange Taskbar Dialog");
-      return dialog_ && Visible(dialog_);
-    }));
+    dialog_ = stowpouch_->WaitForDialog("Arrange Taskbar Dialog");
+    ASSERT_NE(dialog_, nullptr);
     list_ = GetDlgItem(dialog_, IDC_TASKBAR_WINDOWS);
   }
 

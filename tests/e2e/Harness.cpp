@@ -658,6 +658,15 @@ HWND Stowpouch::WaitForInformationDialog() const {
   return dialog;
 }
 
+HWND Stowpouch::WaitForDialog(const char* caption) const {
+  HWND dialog = nullptr;
+  WaitUntil([&] {
+    dialog = TopLevelWindow(process_.Id(), "#32770", caption);
+    return dialog && IsWindowVisible(dialog);
+  });
+  return dialog;
+}
+
 void StowpouchTest::SetUp() {
   ASSERT_TRUE(WaitUntil([] { return WindowsOfClass(STOWPOUCH_WINDOW_CLASS).empty(); }))
       << "a Stowpouch main window that these tests did not open is still there";

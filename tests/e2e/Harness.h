@@ -223,6 +223,10 @@ class Stowpouch {
   HWND InformationDialog() const;
   HWND WaitForInformationDialog() const;
 
+  // A dialog of the program with that caption once it shows; null after
+  // the deadline.
+  HWND WaitForDialog(const char* caption) const;
+
  private:
   Process process_;
   HWND window_ = nullptr;

@@ -28,26 +28,16 @@ Rows RowsOf(const std::vector<CHotKeyItem>& items) {
 
 class ShortcutDialogTest : public StowpouchTest {
  protected:
-  // A dialog of the program with that caption, once it shows.
-  HWND WaitForDialog(const char* caption) {
-    HWND dialog = nullptr;
-    WaitUntil([&] {
-      dialog = TopLevelWindow(app_->process().Id(), "#32770", caption);
-      return dialog && Visible(dialog);
-    });
-    return dialog;
-  }
-
   // Posted: the buttons that open a nested dialog return only when it closes.
   HWND Click(HWND dialog, int button, const char* opens) {
     PostMessageA(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
-    const HWND opened = WaitForDialog(opens);
+    const HWND opened = app_->WaitForDialog(opens);
     return opened && app_->Settle() ? opened : nullptr;
   }
 
   bool OpenSetDialog() {
     PostMessageA(app_->Window(), WM_COMMAND, MAKEWPARAM(IDC_SET_SHORTCUT_KEY, BN_CLICKED), 0);
-    set_ = WaitForDialog("Set Shotcut Key Dialog");
+    set_ = app_->WaitForDialog("Set Shotcut Key Dialog");
     return set_ && app_->Settle();
   }
   Rows ViewRows() const { return ListViewRows(GetDlgItem(set_, IDC_HOTKEY_LIST), 3); }

@@ -23,10 +23,8 @@ class ShowHideDialog {
   // Returns once the dialog's lists are filled and its loop runs.
   bool Open() {
     PostMessageA(app_.Window(), WM_COMMAND, MAKEWPARAM(IDC_SHOW_HIDE_WINDOW, BN_CLICKED), 0);
-    return WaitUntil([&] {
-      dialog_ = TopLevelWindow(app_.process().Id(), "#32770", "Show-Hide Window Dialog");
-      return dialog_ != nullptr && Visible(dialog_);
-    }) && app_.Settle();
+    dialog_ = app_.WaitForDialog("Show-Hide Window Dialog");
+    return dialog_ && app_.Settle();
   }
   HWND Window() const { return dialog_; }
 
