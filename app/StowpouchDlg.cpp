@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "about/AboutBoxDlg.h"
+#include "about/OpenLink.h"
 #include "app/AppState.h"
 #include "app/ApplySettings.h"
 #include "app/CommandLine.h"
@@ -12,6 +14,7 @@
 #include "app/MenuHotKey.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
+#include "framework/StartFolder.h"
 #include "framework/WinApp.h"
 #include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeys.h"
@@ -204,8 +207,11 @@ bool CStowpouchDlg::OnButton(WORD id) {
       RunSetHotKeyCommand(m_hWnd);
       return true;
     case IDC_ABOUT:
+      CAboutBoxDlg(m_hWnd).DoModal();
+      return true;
     case IDC_HELP_PAGE:
-      // Their dialogs and pages belong to the subsystems that own them.
+      // Nothing to tell when the page does not open.
+      OpenLink(StartFolderPath(kHelpStartPage).c_str(), SW_SHOWNORMAL);
       return true;
     default:
       return false;
@@ -247,6 +253,11 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(wParam));
       result = TRUE;
+      return true;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) != IDM_ABOUTBOX) return false;
+      OnButton(IDC_ABOUT);
+      result = 0;
       return true;
     case WM_QUERYENDSESSION:
       result = TRUE;

@@ -26,6 +26,8 @@ void FixStartFolder() { StartFolder() = CurrentDirectory(); }
 std::string StartFolderPath(const char* relative) {
   const std::string& folder = StartFolder();
   if (folder.empty()) return relative;
+  // ".\name" under the folder is just "name" there.
+  if (relative[0] == '.' && relative[1] == '\\') relative += 2;
   // A drive root ("C:\") already ends in the separator.
   return folder.back() == '\\' ? folder + relative : folder + '\\' + relative;
 }

@@ -8,6 +8,7 @@
 #endif
 
 // Dialog templates.
+#define IDD_ABOUTBOX 100
 #define IDD_STOWPOUCH_DIALOG 102
 #define IDD_SELECT_APPLICATION 130
 #define IDD_DISPLAY_OPTION 137
@@ -170,3 +171,7 @@
 
 // System menu command of the About item.
 #define IDM_ABOUTBOX 16
+
+// The About box's two links.
+#define IDC_WEB_SITE_LINK 1071
+#define IDC_SUPPORT_LINK 1084

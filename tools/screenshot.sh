@@ -9,7 +9,8 @@
 #     right click at the icon in the taskbar;
 #   options-applications.png, options-display.png, select-application.png,
 #   show-hide-window.png, arrange-taskbar.png, set-shortcut-key.png,
-#   shortcut-properties.png, select-function.png, standard-windows-keys.png
+#   shortcut-properties.png, select-function.png, standard-windows-keys.png,
+#   about-box.png
 #                                         the options sheet's two pages, the
 #     window dialogs and the shortcut dialogs, as the end-to-end tests that
 #     drive them show them;
@@ -31,14 +32,14 @@ wine=$(bench_wine)
 if [ -x "$build/bin/e2e_tests.exe" ]; then
   STOWPOUCH_PICTURES=$("$wine" winepath -w "$out" 2>/dev/null | tr -d '\r') \
     "$build/wine-run" "$build/bin/e2e_tests.exe" \
-    --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*:*OptionsSheet*:*UserApplication*:*ShowHide*:*Arrange*:*ShortcutDialog*' >/dev/null ||
+    --gtest_filter='*PouchMenuLook*:*TrayIconTest.ClicksAtTheIcon*:*OptionsSheet*:*UserApplication*:*ShowHide*:*Arrange*:*ShortcutDialog*:*AboutBoxTest.Opens*' >/dev/null ||
     echo "screenshot.sh: a look test failed; see its pictures" >&2
   for picture in pouch-menu-large:pouch-menu pouch-menu-small:pouch-menu-small tray-menu:tray-menu \
       options-applications:options-applications options-display:options-display \
       select-application:select-application show-hide-window:show-hide-window \
       arrange-taskbar:arrange-taskbar set-shortcut-key:set-shortcut-key \
       shortcut-properties:shortcut-properties select-function:select-function \
-      standard-windows-keys:standard-windows-keys; do
+      standard-windows-keys:standard-windows-keys about-box:about-box; do
     [ -f "$out/${picture%%:*}.bmp" ] || continue
     convert "$out/${picture%%:*}.bmp" "$out/${picture##*:}.png"
     rm -f "$out/${picture%%:*}.bmp"
