@@ -42,6 +42,7 @@
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 #include "tools/bench/BenchStats.h"
+#include "tools/bench/GdiCount.h"
 #include "tools/bench/farm/WindowFarmClient.h"
 #include "windows/ClassNames.h"
 #include "windows/ShellFolders.h"
@@ -481,23 +482,6 @@ bool PrintLatency(const std::vector<LatencyRow>& rows) {
 }
 
 // --- leaks ------------------------------------------------------------------
-
-// Live GDI objects by type, found by asking each handle slot for its type;
-// a handle whose high word is zero names whatever lives in the slot.
-std::map<DWORD, int> GdiObjectsByType() {
-  std::map<DWORD, int> counts;
-  for (ULONG_PTR h = 1; h <= 0xFFFF; ++h) {
-    const DWORD type = GetObjectType(reinterpret_cast<HGDIOBJ>(h));
-    if (type != 0) ++counts[type];
-  }
-  return counts;
-}
-
-int Total(const std::map<DWORD, int>& counts) {
-  int total = 0;
-  for (const auto& entry : counts) total += entry.second;
-  return total;
-}
 
 // The count must follow objects made and deleted, or the leak figure means
 // nothing.
