@@ -47,9 +47,10 @@ while [ ${#queue[@]} -gt 0 ]; do
   while read -r target; do
     file=${target%%#*}
     case $file in *.htm) ;; *) continue ;; esac
-    [ -f "$folder/$file" ] && [ -z "${seen[$file]:-}" ] || continue
-    seen[$file]=1
-    queue+=("$file")
+    if [ -f "$folder/$file" ] && [ -z "${seen[$file]:-}" ]; then
+      seen[$file]=1
+      queue+=("$file")
+    fi
   done < <(targets "$folder/$page")
 done
 for page in "$folder"/*.htm; do
