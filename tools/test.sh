@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the include layering check, a
-# clang syntax pass over every product source, the native unit tests (with
+# Builds everything and runs every test: the include layering check, the
+# help pages' links, a clang syntax pass over every product source, the
+# native unit tests (with
 # ASan and UBSan), the fuzz targets for a bounded time (when clang is there),
 # the i686 build (compiled, not run: this machine cannot run
 # 32-bit Windows programs under Wine), and the x86_64 build's Windows-side
@@ -12,8 +13,9 @@ cd "$root"
 ensure_packages
 jobs=$(nproc)
 
-echo "== layering and a second compiler"
+echo "== layering, help pages and a second compiler"
 tools/check-layers.sh
+tools/check-help.sh
 tools/check-clang.sh
 
 echo "== native unit tests"
