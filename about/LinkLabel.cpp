@@ -58,7 +58,7 @@ bool CLinkLabel::Attach(HWND control) {
   if (text.empty()) SetWindowTextA(control, m_target.c_str());
   UnderlineFont();
   AdjustSize();
-  if (!m_cursor) SetDefaultCursor();
+  SetDefaultCursor();
   CreateTooltip();
   return true;
 }
@@ -68,12 +68,6 @@ void CLinkLabel::SetTarget(const std::string& target) {
   if (!m_hWnd) return;
   AdjustSize();
   UpdateTooltip();
-}
-
-void CLinkLabel::SetLinkCursor(HCURSOR cursor) {
-  m_ownedCursor.Reset(cursor ? CopyCursor(cursor) : nullptr);
-  m_cursor = m_ownedCursor.Get();
-  if (!m_cursor) SetDefaultCursor();
 }
 
 void CLinkLabel::SetVisited(bool visited) {

@@ -26,8 +26,6 @@ class CLinkLabel {
   const std::string& Target() const { return m_target; }
   // Also renames the tooltip and, once attached, fits the size to the text.
   void SetTarget(const std::string& target);
-  // The cursor shown over the link, copied; null selects the hand.
-  void SetLinkCursor(HCURSOR cursor);
   bool Visited() const { return m_visited; }
   void SetVisited(bool visited);
 
