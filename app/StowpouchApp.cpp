@@ -4,8 +4,10 @@
 #include <objbase.h>
 
 #include "app/AppState.h"
+#include "app/CommandLine.h"
 #include "common/SharedNames.h"
 #include "app/StowpouchDlg.h"
+#include "framework/Handles.h"
 #include "framework/StartFolder.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
@@ -46,6 +48,27 @@ bool ShowRunningCopy() {
   return true;
 }
 
+// Generous: the copy saves its list and settings and shows again every
+// window it hid before it ends.
+constexpr UINT kCloseTimeoutMs = 15000;
+
+// Asks the running copy to end as the system's Restart Manager asks a
+// program whose files an installer must replace, and waits until it has.
+void CloseRunningCopy() {
+  const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
+  if (!running) return;
+  DWORD processId = 0;
+  GetWindowThreadProcessId(running, &processId);
+  // Opened before asking, so that the id cannot name another process by then.
+  const UniqueKernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(running, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
+                      kCloseTimeoutMs, &answer);
+  SendMessageTimeoutA(running, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG,
+                      kCloseTimeoutMs, &answer);
+  if (process) WaitForSingleObject(process.Get(), kCloseTimeoutMs);
+}
+
 }  // namespace
 
 BOOL CStowpouchApp::InitApplication() {
@@ -54,6 +77,10 @@ BOOL CStowpouchApp::InitApplication() {
 }
 
 BOOL CStowpouchApp::InitInstance() {
+  if (IsCloseOption(m_lpCmdLine)) {
+    CloseRunningCopy();
+    return FALSE;
+  }
   if (ShowRunningCopy()) return FALSE;
   // Before any window: a file dialog may move the current directory later.
   FixStartFolder();

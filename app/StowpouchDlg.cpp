@@ -44,6 +44,9 @@ HICON MainWindowIcon(UINT resourceId, bool large) {
   return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
 }
 
+// Posted to itself when asked to close for an installer.
+constexpr UINT kQuitUnaskedMessage = WM_APP + 1;
+
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
 constexpr int kLargeIconSize = 64;
@@ -173,6 +176,10 @@ void CStowpouchDlg::OnCancel() {
   if (m_confirming) return;
   SettingsRecord& settings = Settings();
   if (settings.QueryQuit == 0 && !Confirm(IDS_QUERY_QUIT, settings.QueryQuit)) return;
+  Quit();
+}
+
+void CStowpouchDlg::Quit() {
   SaveSettings();
   EndDialog(IDCANCEL);
 }
@@ -263,7 +270,17 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       result = TRUE;
       return true;
     case WM_ENDSESSION:
-      if (wParam) SaveForEndOfSession();
+      // An installer that must replace our files asks with ENDSESSION_CLOSEAPP
+      // and waits for the process to end: the full teardown runs then, so the
+      // tray icon and the filter go too; nobody is there to confirm.
+      if (wParam && (lParam & ENDSESSION_CLOSEAPP))
+        PostMessageA(m_hWnd, kQuitUnaskedMessage, 0, 0);
+      else if (wParam)
+        SaveForEndOfSession();
+      result = 0;
+      return true;
+    case kQuitUnaskedMessage:
+      Quit();
       result = 0;
       return true;
     default:

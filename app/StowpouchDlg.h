@@ -58,6 +58,8 @@ class CStowpouchDlg : public CDialog {
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
   void OnSystemHotKey(LPARAM lParam);
   bool Confirm(UINT textId, int32_t& dontAskAgain);
+  // The quit path past its confirmation: settings saved, the dialog ended.
+  void Quit();
   // At log-off or shutdown: what the teardown would have saved.
   void SaveForEndOfSession();
   void PaintMinimised();

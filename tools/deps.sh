@@ -5,7 +5,7 @@
 STOWPOUCH_PACKAGES=(
   cmake g++ make googletest libgtest-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
-  wine wine64 fonts-wine xvfb x11-apps imagemagick
+  wine wine64 fonts-wine xvfb x11-apps imagemagick wixl msitools
 )
 
 # The fuzz targets need clang and its libFuzzer runtime; without them the

@@ -5,7 +5,8 @@
 # ASan and UBSan), the fuzz targets for a bounded time (when clang is there),
 # the i686 build (compiled, not run: this machine cannot run
 # 32-bit Windows programs under Wine), and the x86_64 build's Windows-side
-# and end-to-end tests under Wine on a private Xvfb.
+# and end-to-end tests under Wine on a private Xvfb, then the installer
+# packages: both built and read back, the x64 one installed and removed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -40,3 +41,9 @@ export BENCH_OWN_DISPLAY=1
 bench_enter build/x86_64
 trap 'bench_leave build/x86_64' EXIT
 ctest --preset x86_64
+
+echo "== installer packages"
+tools/package.sh all
+tests/install/package_check.sh build/i686/Stowpouch-1.0-x86.msi Intel ProgramFilesFolder
+tests/install/package_check.sh build/x86_64/Stowpouch-1.0-x64.msi x64 ProgramFiles64Folder
+tests/install/install_test.sh

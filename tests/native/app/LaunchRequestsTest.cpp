@@ -22,6 +22,16 @@ TEST(IsHideOption, OnlyTheExactOptionInAnyCase) {
   EXPECT_FALSE(IsHideOption(nullptr));
 }
 
+TEST(IsCloseOption, OnlyTheExactOptionInAnyCase) {
+  EXPECT_TRUE(IsCloseOption("/close"));
+  EXPECT_TRUE(IsCloseOption("/CLOSE"));
+  EXPECT_FALSE(IsCloseOption("/close "));
+  EXPECT_FALSE(IsCloseOption("/clos"));
+  EXPECT_FALSE(IsCloseOption("/hide"));
+  EXPECT_FALSE(IsCloseOption(nullptr));
+  EXPECT_FALSE(IsHideOption("/close"));
+}
+
 TEST(PouchSurfaceForMessage, QuickLaunchAlwaysOpensTheMenu) {
   SettingsRecord settings;
   settings.MenuPosDesktop = 0;
