@@ -23,8 +23,6 @@ no_key() { ! win reg query "$@"; }
 absent() { [ ! -e "$1" ]; }
 no_window() { ! win "$bin/WindowProbe.exe" StowpouchClass 0; }
 installed='C:\Program Files\Stowpouch' folder=$WINEPREFIX/drive_c/Program\ Files/Stowpouch
-run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-run_value_is() { win reg query "$run_key" /v Stowpouch && grep -qF "$1" <<<"$(said)"; }
 win cmd /c echo %APPDATA% && quick_launch=$(winepath -u "$(said)")/Microsoft/Internet\ Explorer/Quick\ Launch
 mkdir -p "$quick_launch"  # where Stowpouch makes its shortcut, if the folder is there
 files=(Stowpouch.exe Graftling.dll Sprigload.dll Keysnare.dll Dartlet.exe)
@@ -35,11 +33,13 @@ check "msiexec /i" win msiexec /i "$(winepath -w "$msi")" /qn
 for file in "${files[@]}"; do check "$file installed" cmp -s "$bin/$file" "$folder/$file"; done
 check "installed-programs entry" win reg query \
   'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\{18859204-EAC0-4A50-A907-1DB589EB4ACA}'
-check "Run value" run_value_is "\"$installed\\Stowpouch.exe\" /hide"
 check "the shell loads the installed Graftling" win "$bin/InstallCheck.exe" load "$installed\\Graftling.dll"
 link=$(find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/Stowpouch.lnk')
 check "shortcut leads to the program in its folder" \
   win "$bin/InstallCheck.exe" shortcut "$(winepath -w "$link")" "$installed\\Stowpouch.exe" "$installed"
+startup=$(find "$WINEPREFIX/drive_c" -ipath '*/Start Menu/Programs/Startup/Stowpouch.lnk')
+check "log-on shortcut starts it hidden in its folder" win "$bin/InstallCheck.exe" shortcut \
+  "$(winepath -w "$startup")" "$installed\\Stowpouch.exe" "$installed" /hide
 check "starts through the shortcut" win start "$(winepath -w "$link")"
 check "its window appears" win "$bin/WindowProbe.exe" StowpouchClass 60000
 check "it made its Quick Launch shortcut" [ -f "$quick_launch/StowpouchQL.lnk" ]
@@ -49,8 +49,8 @@ check "msiexec /x" win msiexec /x "$(winepath -w "$msi")" /qn
 check "its window is gone" no_window
 check "it saved HotKey.lst in its folder, the only file left" [ "$(ls -A "$folder")" = HotKey.lst ]
 check "class key removed" no_key 'HKCR\CLSID\{60BCFAF0-EF96-43DA-B64C-1793B01B70DE}'
-check "Run value removed" no_key "$run_key" /v Stowpouch
 check "Start-menu shortcut removed" absent "$link"
+check "log-on shortcut removed" absent "$startup"
 check "Quick Launch shortcut removed" absent "$quick_launch/StowpouchQL.lnk"
 check "settings key kept" win reg query 'HKCU\Software\Quarrelwood\Stowpouch'
 echo "install: $passed passed, $failed failed"

@@ -17,6 +17,7 @@ expect Registry "$clsid$t${t}Stowpouch Graftwork" "${clsid}InProcServer32\\$t$t[
   "${clsid}InProcServer32\\${t}ThreadingModel${t}Apartment"
 expect CustomAction "CloseRunningStowpouch${t}82${t}Stowpouch.exe$t/close"
 expect Component 'STARTATLOGON = "1"'
+expect Shortcut "StartupShortcut${t}StartupFolder${t}Stowpouch${t}StartAtLogon${t}[#Stowpouch.exe]$t/hide"
 expect RemoveFile "StowpouchQL.lnk${t}QuickLaunchFolder${t}2"
 echo "package $(basename "$msi"): $([ $failed = 0 ] && echo passed || echo failed)"
 exit $failed
