@@ -3,6 +3,8 @@
 // cannot open the target, and what it says when nothing can.
 #include "Harness.h"
 
+#include <set>
+
 #include "about/AboutBoxDlg.h"
 #include "resources/resource.h"
 
@@ -72,21 +74,19 @@ class AboutBoxTest : public StowpouchTest {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
   }
 
-  // Pixels of the link's rectangle drawn in `colour`.
-  static int PixelsOf(HWND link, COLORREF colour) {
-    RECT area{};
-    GetWindowRect(link, &area);
-    const ScreenPicture screen;
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x) count += screen.At(x, y) == colour;
-    return count;
-  }
+  // Whether the link's rectangle shows `colour` and no other link colour.
   static bool ShowsOnly(HWND link, COLORREF colour) {
     return WaitUntil([&] {
-      return PixelsOf(link, colour) > 0 &&
-             PixelsOf(link, kNormal) + PixelsOf(link, kVisited) + PixelsOf(link, kHover) ==
-                 PixelsOf(link, colour);
+      RECT area{};
+      GetWindowRect(link, &area);
+      const ScreenPicture screen;
+      std::set<COLORREF> seen;
+      for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+          const COLORREF at = screen.At(x, y);
+          if (at == kNormal || at == kVisited || at == kHover) seen.insert(at);
+        }
+      return seen == std::set<COLORREF>{colour};
     });
   }
   // At `across` of the link's width: two clicks at one spot in quick
