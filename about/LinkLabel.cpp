@@ -3,11 +3,11 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <vector>
 
 #include "about/LinkText.h"
 #include "about/OpenLink.h"
 #include "framework/AppWindow.h"
+#include "framework/Controls.h"
 
 namespace {
 
@@ -15,12 +15,6 @@ constexpr UINT_PTR kSubclassId = 1;
 constexpr UINT_PTR kToolId = 1;
 // The pointing hand among the system help program's cursors.
 constexpr WORD kHelpHandCursor = 106;
-
-std::string WindowTextOf(HWND window) {
-  std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  const int length = GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
-  return std::string(text.data(), static_cast<std::size_t>(length > 0 ? length : 0));
-}
 
 // The help program's hand, copied so that the library can go; null when
 // either is missing, as on every system since help files changed format.
@@ -53,7 +47,7 @@ bool CLinkLabel::Attach(HWND control) {
     return false;
   m_hWnd = control;
   SetWindowLongPtrA(control, GWL_STYLE, GetWindowLongPtrA(control, GWL_STYLE) | SS_NOTIFY);
-  const std::string text = WindowTextOf(control);
+  const std::string text = ControlText(control);
   if (m_target.empty()) m_target = text;
   if (text.empty()) SetWindowTextA(control, m_target.c_str());
   UnderlineFont();
@@ -153,11 +147,8 @@ void CLinkLabel::SetOver(bool over) {
 // painted again first, or the colours would pile up at the glyphs' edges.
 void CLinkLabel::Redraw() const {
   if (!m_hWnd) return;
-  const HWND parent = GetParent(m_hWnd);
-  RECT area{};
-  GetWindowRect(m_hWnd, &area);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-  RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const RECT area = AreaInParent();
+  RedrawWindow(GetParent(m_hWnd), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void CLinkLabel::UnderlineFont() {
@@ -173,11 +164,18 @@ void CLinkLabel::UnderlineFont() {
   m_font = std::move(font);
 }
 
+RECT CLinkLabel::AreaInParent() const {
+  RECT area{};
+  GetWindowRect(m_hWnd, &area);
+  MapWindowPoints(nullptr, GetParent(m_hWnd), reinterpret_cast<POINT*>(&area), 2);
+  return area;
+}
+
 // The control's top-left corner stays, except that a centred static keeps
 // its centre and a right-aligned one its right edge.
 void CLinkLabel::AdjustSize() {
   if (!m_hWnd || !m_adjustToFit) return;
-  const std::string text = WindowTextOf(m_hWnd);
+  const std::string text = ControlText(m_hWnd);
   SIZE extent{};
   {
     ScreenDC dc;
@@ -186,10 +184,7 @@ void CLinkLabel::AdjustSize() {
     if (!GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent))
       return;
   }
-  const HWND parent = GetParent(m_hWnd);
-  RECT area{};
-  GetWindowRect(m_hWnd, &area);
-  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+  const RECT area = AreaInParent();
   const LONG_PTR style = GetWindowLongPtrA(m_hWnd, GWL_STYLE);
   LONG left = area.left;
   LONG top = area.top;

@@ -41,6 +41,7 @@ class CLinkLabel {
   void OnMouseMove(LPARAM point);
   void SetOver(bool over);
   void Redraw() const;
+  RECT AreaInParent() const;
   void UnderlineFont();
   void AdjustSize();
   void CreateTooltip();

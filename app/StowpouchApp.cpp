@@ -40,9 +40,12 @@ void InitCommonControlClasses() {
   InitCommonControlsEx(&classes);
 }
 
+// The main window of a copy that already runs on this desktop.
+HWND RunningCopy() { return FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr); }
+
 // Shows the window of the copy that already runs; true when there is one.
 bool ShowRunningCopy() {
-  const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
+  const HWND running = RunningCopy();
   if (!running) return false;
   ShowMainWindow(running);
   return true;
@@ -55,7 +58,7 @@ constexpr UINT kCloseTimeoutMs = 15000;
 // Asks the running copy to end as the system's Restart Manager asks a
 // program whose files an installer must replace, and waits until it has.
 void CloseRunningCopy() {
-  const HWND running = FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr);
+  const HWND running = RunningCopy();
   if (!running) return;
   DWORD processId = 0;
   GetWindowThreadProcessId(running, &processId);

@@ -17,6 +17,13 @@ std::string WindowTitle(HWND window) {
   return TextOf(GetWindowTextA(window, buffer, kWindowTextCapacity), buffer);
 }
 
+std::string ControlText(HWND control) {
+  const int length = GetWindowTextLengthA(control);
+  std::vector<char> buffer(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+  return TextOf(GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size())),
+                buffer.data());
+}
+
 std::string WindowClassName(HWND window) {
   char buffer[kWindowTextCapacity];
   return TextOf(GetClassNameA(window, buffer, kWindowTextCapacity), buffer);

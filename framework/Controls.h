@@ -11,6 +11,8 @@
 constexpr int kWindowTextCapacity = 512;
 std::string WindowTitle(HWND window);
 std::string WindowClassName(HWND window);
+// The whole text of one of our own controls, however long.
+std::string ControlText(HWND control);
 
 // List box rows. Indices are rows from 0; -1 is "none" (LB_ERR).
 int ListBoxAdd(HWND list, const std::string& text);

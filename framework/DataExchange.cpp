@@ -1,6 +1,6 @@
 #include "framework/DataExchange.h"
 
-#include <vector>
+#include "framework/Controls.h"
 
 void DDX_Check(CDataExchange* dx, int id, int& value) {
   const HWND control = dx->Control(id);
@@ -23,12 +23,8 @@ void DDX_CBIndex(CDataExchange* dx, int id, int& index) {
 void DDX_Text(CDataExchange* dx, int id, std::string& text) {
   const HWND control = dx->Control(id);
   if (!control) return;
-  if (dx->m_bSaveAndValidate) {
-    const int length = GetWindowTextLengthA(control);
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(control, buffer.data(), length + 1);
-    text.assign(buffer.data(), static_cast<std::size_t>(copied > 0 ? copied : 0));
-  } else {
+  if (dx->m_bSaveAndValidate)
+    text = ControlText(control);
+  else
     SetWindowTextA(control, text.c_str());
-  }
 }

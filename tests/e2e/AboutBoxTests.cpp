@@ -91,11 +91,15 @@ class AboutBoxTest : public StowpouchTest {
   }
   // At `across` of the link's width: two clicks at one spot in quick
   // succession would make a double click, which a link does not take.
-  static bool ClickLink(HWND link, double across = 0.5) {
+  static POINT PointOn(HWND link, double across = 0.5) {
     RECT area{};
     GetWindowRect(link, &area);
-    const int x = area.left + static_cast<int>((area.right - area.left) * across);
-    return ClickAt(x, (area.top + area.bottom) / 2);
+    return {area.left + static_cast<int>((area.right - area.left) * across),
+            (area.top + area.bottom) / 2};
+  }
+  static bool ClickLink(HWND link, double across = 0.5) {
+    const POINT at = PointOn(link, across);
+    return ClickAt(at.x, at.y);
   }
   static bool PointAway(HWND about) {
     RECT area{};
@@ -119,9 +123,8 @@ TEST_F(AboutBoxTest, OpensFromButtonAndSystemMenuWithLinksThatLightUpUnderThePoi
 
   ASSERT_TRUE(PointAway(about));
   EXPECT_TRUE(ShowsOnly(link, kNormal));
-  RECT area{};
-  GetWindowRect(link, &area);
-  ASSERT_TRUE(MoveCursorTo((area.left + area.right) / 2, (area.top + area.bottom) / 2));
+  const POINT centre = PointOn(link);
+  ASSERT_TRUE(MoveCursorTo(centre.x, centre.y));
   EXPECT_TRUE(ShowsOnly(link, kHover));
   ASSERT_TRUE(PointAway(about));
   EXPECT_TRUE(ShowsOnly(link, kNormal));
