@@ -1,11 +1,17 @@
 #pragma once
 // Stowpouch's one message to Graftling: after the settings have been
 // applied, the taskbar filter re-reads the settings key.
+#include <windows.h>
+
+// The filter answers at once after a few registry reads. A shell that takes
+// longer is busy or stuck, and the program goes on without waiting for it.
+constexpr UINT kReloadTimeoutMs = 2000;
 
 // Sends "StowpouchMsg" 102 to the taskbar's tab control. Returns whether
 // the tab control was there and answered in time; the answer itself does
-// not matter. A shell that does not answer cannot hold Stowpouch up.
-bool ReloadTaskbarFilter();
+// not matter. A shell that does not answer within `timeoutMs` cannot hold
+// Stowpouch up.
+bool ReloadTaskbarFilter(UINT timeoutMs = kReloadTimeoutMs);
 
 // Sends the same request and tells whether the filter answered it, that is
 // whether Graftling is in this shell's taskbar.

@@ -13,7 +13,7 @@ cmake --build --preset x86_64 -j"$(nproc)" --target Stowpouch Dartlet WindowProb
 build=build/x86_64
 
 if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != --screenshot ]; then
-  . tools/bench/winebench.sh
+  . tests/support/winebench.sh
   bench_enter "$build"
   echo "Starting Stowpouch in the Wine desktop on $DISPLAY"
   # Its shortcut list, HotKey.lst, lives in its current directory.

@@ -21,7 +21,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${STOWPOUCH_BUILD:-$root/build/x86_64}"
 out="$build/screenshots"
 mkdir -p "$out"
-. "$root/tools/bench/winebench.sh"
+. "$root/tests/support/winebench.sh"
 export BENCH_OWN_DISPLAY=1
 bench_enter "$build"
 trap 'bench_leave "$build"' EXIT

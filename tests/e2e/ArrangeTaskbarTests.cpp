@@ -4,8 +4,8 @@
 
 #include "Harness.h"
 #include "resources/resource.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace e2e {
 namespace {

@@ -8,7 +8,6 @@
 
 #include "common/SharedNames.h"
 #include "settings/SettingsRecord.h"
-#include "tests/SendKeys.h"
 
 namespace e2e {
 
@@ -21,23 +20,7 @@ constexpr WPARAM kSettleMark = 0x53747770;
 
 }  // namespace
 
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-  const ULONGLONG deadline = GetTickCount64() + ms;
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
-  }
-}
-
-std::string BinFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string WorkFolder() { return BinFolder() + "e2e-work\\"; }
+std::string WorkFolder() { return "C:\\e2e-work\\"; }
 
 std::string ReadFileBytes(const std::string& path) {
   UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -316,38 +299,11 @@ bool HeldBySomeone(UINT modifiers, UINT key) {
   return false;
 }
 
-bool PressKey(WORD virtualKey) {
-  INPUT input[2] = {};
-  for (INPUT& one : input) {
-    one.type = INPUT_KEYBOARD;
-    one.ki.wVk = virtualKey;
-  }
-  input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  return SendInput(2, input, sizeof(INPUT)) == 2;
-}
-
-bool PressChord(std::initializer_list<WORD> keys) { return SendKeyChord(keys); }
+bool PressChord(std::initializer_list<WORD> keys) { return test_support::SendKeyChord(keys); }
 
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done) {
   return WaitUntil([&] { return PressChord(chord) && WaitUntil(done, 500); });
 }
-
-namespace {
-
-// A mouse event at a point of the primary screen, whose absolute
-// coordinates run from 0 to 65535 across it.
-INPUT MouseAt(int x, int y) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = (x * 65535 + width / 2) / (width - 1);
-  input.mi.dy = (y * 65535 + height / 2) / (height - 1);
-  input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
-  return input;
-}
-
-}  // namespace
 
 bool MoveCursorTo(int x, int y) {
   // Wine moves the X server's pointer only for a position that differs from
@@ -358,14 +314,6 @@ bool MoveCursorTo(int x, int y) {
     POINT at{};
     return GetCursorPos(&at) && at.x == x && at.y == y;
   });
-}
-
-bool ClickAt(int x, int y, bool rightButton) {
-  INPUT input[3] = {MouseAt(x, y), MouseAt(x, y), MouseAt(x, y)};
-  input[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-  input[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  input[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  return SendInput(3, input, sizeof(INPUT)) == 3;
 }
 
 // ---- the screen ----------------------------------------------------------------

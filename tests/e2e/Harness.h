@@ -16,21 +16,22 @@
 
 #include "MessageSpy/MessageSpy.h"
 #include "framework/Handles.h"
+#include "tests/support/TestSupport.h"
 
 namespace e2e {
 
-// Long enough for a cold Wine process start on a loaded machine.
-constexpr DWORD kDeadlineMs = 15000;
-
-// Polls `done` every 20 ms until it holds or `ms` have passed.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = kDeadlineMs);
+using test_support::ClickAt;
+using test_support::kDeadlineMs;
+using test_support::PressKey;
+using test_support::WaitUntil;
 
 // The folder of this test program, with a trailing backslash; the programs
 // under test are built into the same one.
-std::string BinFolder();
+inline std::string BinFolder() { return test_support::ProgramFolder(); }
 
 // Stowpouch's current directory in these tests, where it keeps "HotKey.lst";
-// emptied of that file before every test.
+// emptied of that file before every test. It lies in the bench's own prefix,
+// so test programs running side by side each have their own.
 std::string WorkFolder();
 
 std::string ReadFileBytes(const std::string& path);
@@ -89,8 +90,6 @@ std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM
 // Puts `window` in the foreground and waits until it is there.
 bool BringToFront(HWND window);
 
-// Presses and releases one key through the system's input queue.
-bool PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse, like a person
 // holding modifiers.
 bool PressChord(std::initializer_list<WORD> keys);
@@ -100,8 +99,6 @@ bool PressChord(std::initializer_list<WORD> keys);
 bool PressUntil(std::initializer_list<WORD> chord, const std::function<bool()>& done);
 // Whether some program holds the key combination as a hotkey.
 bool HeldBySomeone(UINT modifiers, UINT key);
-// A click at a point of the screen, with the left button unless told.
-bool ClickAt(int x, int y, bool rightButton = false);
 // Moves the pointer there and waits until the system has it there. (Under
 // Wine a position the X server's pointer does not share is read back from
 // it later: moves by SendInput, and SetCursorPos to where the system

@@ -4,7 +4,7 @@
 #include "Harness.h"
 #include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyRules.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace e2e {
 namespace {

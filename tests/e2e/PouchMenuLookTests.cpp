@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Harness.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace e2e {
 namespace {

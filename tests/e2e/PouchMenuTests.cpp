@@ -4,7 +4,7 @@
 // act on; the answer itself is checked in the menu tests.)
 #include "Harness.h"
 #include "common/SharedNames.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace e2e {
 namespace {

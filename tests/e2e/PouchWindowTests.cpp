@@ -2,7 +2,7 @@
 // and Windows key + Shift + M, and the taskbar refresh when it starts and
 // quits.
 #include "Harness.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace e2e {
 namespace {

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "Harness.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/ServerRegistration.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/ServerRegistration.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace e2e {
 namespace {

@@ -3,8 +3,8 @@
 #include "Harness.h"
 #include "hotkeys/HotKeyFile.h"
 #include "resources/resource.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/StandInShellClient.h"
 #include "windows/HiddenWindows.h"
 
 namespace e2e {

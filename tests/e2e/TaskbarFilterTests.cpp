@@ -4,9 +4,9 @@
 // start and quit decide which taskbar items the pouch windows have.
 #include "Harness.h"
 #include "shellext/GraftlingIds.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/ServerRegistration.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/ServerRegistration.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace e2e {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "framework/Handles.h"
 #include "shellext/GraftlingIds.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace {
 

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Installs build/x86_64/Stowpouch-1.0-x64.msi into a fresh Wine prefix of its
-# own, checks what it put where, starts Stowpouch through its Start-menu
-# shortcut, uninstalls while it runs and checks what went and what stayed.
+# Installs build/x86_64/Stowpouch-1.0-x64.msi into a fresh copy of the
+# build's ready Wine prefix, checks what it put where, starts Stowpouch
+# through its Start-menu shortcut, uninstalls while it runs and checks what
+# went and what stayed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 bin=$root/build/x86_64/bin msi=$root/build/x86_64/Stowpouch-1.0-x64.msi
 here=$root/build/x86_64/install-test
-. "$root/tools/bench/winebench.sh"
-[ ! -d "$here" ] || bench_leave "$here"
-rm -rf "$here" && mkdir -p "$here" && bench_enter "$here" || exit 1
+. "$root/tests/support/winebench.sh"
+bench_ready_prefix "$root/build/x86_64" && bench_clone_prefix "$root/build/x86_64/wineprefix" "$here" &&
+  BENCH_OWN_DISPLAY=1 bench_enter "$here" || exit 1
 trap 'bench_leave "$here"' EXIT
 wine=$(bench_wine) passed=0 failed=0
 check() {  # WHAT COMMAND...; what Wine said goes with a failure

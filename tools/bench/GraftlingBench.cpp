@@ -24,9 +24,9 @@
 #include "settings/SettingsRecord.h"
 #include "shellext/GraftlingIds.h"
 #include "tools/bench/BenchStats.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/ServerRegistration.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/ServerRegistration.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 
 #include "settings/SettingsStore.h"
 #include "tools/bench/BenchStats.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 #include "windows/ClassNames.h"
 #include "windows/WindowLists.h"
 

@@ -26,7 +26,7 @@ mkdir -p build/bench-native
 c++ -std=c++17 -O2 -I. tools/bench/HotKeyLoadBench.cpp hotkeys/HotKeyFile.cpp \
   -o build/bench-native/HotKeyLoadBench
 
-. tools/bench/winebench.sh
+. tests/support/winebench.sh
 export BENCH_OWN_DISPLAY=${BENCH_OWN_DISPLAY:-1}
 trap 'bench_leave build/x86_64' EXIT
 bench_enter build/x86_64

@@ -7,7 +7,7 @@
 
 #include "about/AboutBoxDlg.h"
 #include "resources/resource.h"
-#include "tools/bench/GdiCount.h"
+#include "tests/support/GdiCount.h"
 
 namespace {
 

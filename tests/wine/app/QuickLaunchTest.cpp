@@ -16,6 +16,7 @@
 #include "framework/Handles.h"
 #include "framework/Registry.h"
 #include "settings/SettingsRecord.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
@@ -61,12 +62,7 @@ std::optional<LinkContents> ReadLink(const std::string& path) {
   return contents;
 }
 
-std::string DartletBesideThisProgram() {
-  char path[MAX_PATH] = "";
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.find_last_of('\\') + 1) + "Dartlet.exe";
-}
+std::string DartletBesideThisProgram() { return test_support::ProgramFolder() + "Dartlet.exe"; }
 
 class QuickLaunchTest : public ::testing::Test {
  protected:

@@ -101,14 +101,6 @@ void MessageBoxWatcher::Clear() {
   seen_.clear();
 }
 
-bool WaitUntil(const std::function<bool()>& done) {
-  for (int i = 0; i < 1000; ++i) {
-    if (done()) return true;
-    Sleep(kPollMs);
-  }
-  return done();
-}
-
 std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) return "<missing>";

@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/TestSupport.h"
+
 namespace hotkeys_test {
 
 struct SeenMessageBox {
@@ -45,8 +47,7 @@ class MessageBoxWatcher {
   std::thread thread_;
 };
 
-// Polls until `done` holds or about ten seconds have passed.
-bool WaitUntil(const std::function<bool()>& done);
+using test_support::WaitUntil;
 
 // The bytes of a file, or "<missing>".
 std::string ReadBytes(const std::filesystem::path& file);

@@ -11,7 +11,7 @@
 #include "hotkeys/HotKeyRules.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/HotKeyStore.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace hotkeys_test {
 namespace {

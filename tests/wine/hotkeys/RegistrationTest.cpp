@@ -7,8 +7,8 @@
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeys.h"
-#include "tests/SendKeys.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace hotkeys_test {
 namespace {
@@ -47,7 +47,7 @@ TEST_F(HotKeyTest, RegisteredKeyReachesTheMainWindowUnderItsAtom) {
   ASSERT_NE(id, 0);
   EXPECT_GE(id, 0xC000);
   EXPECT_FALSE(CombinationFree(MOD_CONTROL | MOD_ALT, VK_F9));
-  ASSERT_TRUE(SendKeyChord({VK_CONTROL, VK_MENU, VK_F9}));
+  ASSERT_TRUE(test_support::SendKeyChord({VK_CONTROL, VK_MENU, VK_F9}));
   std::vector<WPARAM> ids;
   EXPECT_TRUE(WaitUntil([&] {
     for (WPARAM one : TakeHotKeyMessages()) ids.push_back(one);

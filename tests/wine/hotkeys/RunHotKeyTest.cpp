@@ -8,16 +8,12 @@
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeys.h"
+#include "tests/support/TestSupport.h"
 
 namespace hotkeys_test {
 namespace {
 
-std::string ProbePath() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1) + "StartProbe.exe";
-}
+std::string ProbePath() { return test_support::ProgramFolder() + "StartProbe.exe"; }
 
 std::vector<int> g_functionsRun;
 void RecordFunction(int index) { g_functionsRun.push_back(index); }

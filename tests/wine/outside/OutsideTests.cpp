@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/TestSupport.h"
+
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
@@ -77,33 +79,10 @@ class TestWindow {
 int ScreenWidth() { return GetSystemMetrics(SM_CXVIRTUALSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYVIRTUALSCREEN); }
 
-// Absolute coordinates are 0..65535 across the virtual screen; round up so
-// the pixel they map back to is the one asked for.
-LONG Normalized(int pixel, int size) { return static_cast<LONG>((pixel * 65536LL + size - 1) / size); }
+void Click(int x, int y) { ASSERT_TRUE(test_support::ClickAt(x, y)); }
 
-void Click(int x, int y) {
-  INPUT in[3] = {};
-  for (INPUT& i : in) i.type = INPUT_MOUSE;
-  in[0].mi.dx = Normalized(x - GetSystemMetrics(SM_XVIRTUALSCREEN), ScreenWidth());
-  in[0].mi.dy = Normalized(y - GetSystemMetrics(SM_YVIRTUALSCREEN), ScreenHeight());
-  in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-  in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  ASSERT_EQ(3u, SendInput(3, in, sizeof(INPUT)));
-}
-
-// Keys as "+vk" (down) and "-vk" (up).
-void Keys(std::initializer_list<int> strokes) {
-  std::vector<INPUT> in;
-  for (int stroke : strokes) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = static_cast<WORD>(stroke < 0 ? -stroke : stroke);
-    i.ki.dwFlags = stroke < 0 ? KEYEVENTF_KEYUP : 0;
-    in.push_back(i);
-  }
-  ASSERT_EQ(in.size(), SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT)));
-}
+// Keys as +vk (down) and -vk (up).
+void Keys(std::initializer_list<int> strokes) { ASSERT_TRUE(test_support::SendKeyStrokes(strokes)); }
 
 std::string Describe(const MSG& m) {
   return std::to_string(m.wParam) + "@" + std::to_string(static_cast<short>(LOWORD(m.lParam))) + "," +
@@ -291,10 +270,7 @@ TEST_F(KeysnareTest, KeysStillReachTheFocusedWindow) {
 // Runs Dartlet.exe from this program's folder and returns its exit code (-1
 // when it did not run or end), keeping what it posted to us.
 long RunDartlet(std::vector<MSG>* posted) {
-  char path[MAX_PATH];
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string exe(path, n);
-  exe = exe.substr(0, exe.find_last_of('\\') + 1) + "Dartlet.exe";
+  const std::string exe = test_support::ProgramFolder() + "Dartlet.exe";
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

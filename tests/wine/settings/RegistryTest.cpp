@@ -59,7 +59,7 @@ class ShellFolderPathTest : public ::testing::Test {
 };
 
 TEST_F(ShellFolderPathTest, ReadsTheValue) {
-  Set(std::string("C:\\users\\me\\Desktop", 21));
+  Set(std::string("C:\\users\\me\\Desktop\0", 21));  // with its NUL
   std::string path;
   ASSERT_TRUE(ReadShellFolderPath(kValue, path));
   EXPECT_EQ(path, "C:\\users\\me\\Desktop");

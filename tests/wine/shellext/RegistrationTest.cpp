@@ -5,7 +5,7 @@
 
 #include "ShellTest.h"
 #include "shellext/GraftlingIds.h"
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 namespace shellext_test {
 namespace {

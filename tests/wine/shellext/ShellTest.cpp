@@ -3,7 +3,7 @@
 #include "settings/SettingsRecord.h"
 #include "shellext/GraftlingIds.h"
 #include "shellext/TaskbarTabControl.h"
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 namespace shellext_test {
 

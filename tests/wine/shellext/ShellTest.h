@@ -14,9 +14,9 @@
 #include "settings/SettingsRecord.h"
 #include "tests/wine/settings/RegistryScratch.h"
 #include "tests/wine/windows/FarmWindows.h"
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/shell/ServerRegistration.h"
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/ServerRegistration.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace shellext_test {
 

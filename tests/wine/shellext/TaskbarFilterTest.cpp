@@ -2,11 +2,15 @@
 // process: which windows keep their taskbar item, the reload request, the
 // load toggle, and what must never take the shell down.
 
+#include <psapi.h>
+
+#include <optional>
 #include <set>
 #include <vector>
 
 #include "ShellTest.h"
 #include "common/SharedNames.h"
+#include "framework/Handles.h"
 #include "shellext/GraftlingIds.h"
 
 namespace shellext_test {
@@ -121,16 +125,49 @@ TEST_F(TaskbarFilterTest, OnlyCode102ReloadsAndOnlyLaterButtonsFollow) {
   EXPECT_TRUE(shell_.HasItem(thirdExplorer));
 }
 
-TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorking) {
+// The shell's handles and private memory, to see what reloads leave behind.
+struct ShellUsage {
+  DWORD handles = 0;
+  SIZE_T privateBytes = 0;
+};
+
+std::optional<ShellUsage> UsageOf(DWORD processId) {
+  const UniqueKernelHandle process(
+      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
+  ShellUsage usage;
+  PROCESS_MEMORY_COUNTERS_EX memory{};
+  if (!process || !GetProcessHandleCount(process.Get(), &usage.handles) ||
+      !GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                            sizeof memory))
+    return std::nullopt;
+  usage.privateBytes = memory.PrivateUsage;
+  return usage;
+}
+
+TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorkingAndLeakNothing) {
   SetSettings({{"Folder", 1}, {"IExplorer", 1}});
   ASSERT_TRUE(Load());
-  for (int i = 0; i < 10000; ++i) {
-    DWORD_PTR answer = 0;
-    ASSERT_TRUE(SendMessageTimeoutA(shell_.TabControl(), StowpouchMessage(), kMsgReloadFilter, 0,
-                                    SMTO_ABORTIFHUNG, 10000, &answer))
-        << "reload " << i;
-    ASSERT_EQ(answer, static_cast<DWORD_PTR>(kMsgReloadAnswer)) << "reload " << i;
-  }
+  const auto reload = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      DWORD_PTR answer = 0;
+      if (!SendMessageTimeoutA(shell_.TabControl(), StowpouchMessage(), kMsgReloadFilter, 0,
+                               SMTO_ABORTIFHUNG, 10000, &answer) ||
+          answer != static_cast<DWORD_PTR>(kMsgReloadAnswer))
+        return false;
+    }
+    return true;
+  };
+  // The first reloads may still grow the heap to its working size.
+  ASSERT_TRUE(reload(50));
+  const std::optional<ShellUsage> before = UsageOf(shell_.ProcessId());
+  ASSERT_TRUE(before.has_value());
+  ASSERT_TRUE(reload(500));
+  const std::optional<ShellUsage> after = UsageOf(shell_.ProcessId());
+  ASSERT_TRUE(after.has_value());
+  // A key or string left behind per reload would be 500 of them.
+  EXPECT_LT(after->handles, before->handles + 10);
+  EXPECT_LT(after->privateBytes, before->privateBytes + 64 * 1024);
+
   const HWND folder = Make(Spec("CabinetWClass", "Folder"));
   const HWND app = Make(Spec("FarmApp", "Application"));
   ASSERT_TRUE(shell_.Sync());

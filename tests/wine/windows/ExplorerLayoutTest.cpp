@@ -16,19 +16,13 @@
 #include "windows/ExplorerLayout.h"
 #include "windows/TileLayout.h"
 #include "windows/WindowCommands.h"
+#include "tests/support/TestSupport.h"
 
 namespace {
 
 constexpr char kModeVariable[] = "STOWPOUCH_FAKE_EXPLORER";
 
-bool WaitUntil(const std::function<bool()>& done, DWORD ms = 10000) {
-  const ULONGLONG deadline = GetTickCount64() + ms;
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
-  }
-}
+using test_support::WaitUntil;
 
 WindowList ExplorerWindows() {
   WindowList windows;
@@ -65,12 +59,7 @@ std::string Described(const std::vector<WindowRect>& rects) {
   return text;
 }
 
-std::string OurExplorerPath() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1) + "explorer.exe";
-}
+std::string OurExplorerPath() { return test_support::ProgramFolder() + "explorer.exe"; }
 
 // Ends the stand-in explorers still running; Wine's own explorer.exe (the
 // desktop) has the same file name and is left alone.

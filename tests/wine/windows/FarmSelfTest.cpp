@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
 namespace {
 

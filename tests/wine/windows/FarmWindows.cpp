@@ -6,15 +6,6 @@
 
 namespace windows_test {
 
-bool WaitUntil(const std::function<bool()>& done) {
-  const ULONGLONG deadline = GetTickCount64() + 10000;
-  for (;;) {
-    if (done()) return true;
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(20);
-  }
-}
-
 WindowRect RectOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);

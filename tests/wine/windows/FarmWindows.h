@@ -12,7 +12,8 @@
 #include <vector>
 
 #include "settings/SettingsStore.h"
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/TestSupport.h"
+#include "tests/support/farm/WindowFarmClient.h"
 #include "windows/TileLayout.h"
 #include "windows/WindowLists.h"
 
@@ -25,8 +26,7 @@ std::vector<std::string> Titles(const WindowList& windows);
 WindowRect RectOf(HWND window);
 inline bool Minimized(HWND window) { return IsIconic(window) != FALSE; }
 
-// Polls until `done` holds or about ten seconds have passed.
-bool WaitUntil(const std::function<bool()>& done);
+using test_support::WaitUntil;
 
 using farm::Spec;
 farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth);

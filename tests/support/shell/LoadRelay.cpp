@@ -16,7 +16,7 @@
 #include <string>
 
 #include "shellext/GraftlingIds.h"
-#include "tools/bench/shell/ShellProtocol.h"
+#include "tests/support/shell/ShellProtocol.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 #include "framework/Handles.h"
 

@@ -1,11 +1,11 @@
-#include "tools/bench/helper/HelperLoop.h"
+#include "tests/support/helper/HelperLoop.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "framework/Handles.h"
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 namespace helper {
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/bench/farm/WindowFarmClient.h"
-#include "tools/bench/helper/Wire.h"
+#include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/helper/Wire.h"
 
 namespace farm::protocol {
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "framework/Handles.h"
-#include "tools/bench/farm/FarmProtocol.h"
-#include "tools/bench/helper/HelperLoop.h"
+#include "tests/support/farm/FarmProtocol.h"
+#include "tests/support/helper/HelperLoop.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/bench/shell/StandInShellClient.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace standin {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/bench/helper/HelperClient.h"
-#include "tools/bench/shell/ShellProtocol.h"
+#include "tests/support/helper/HelperClient.h"
+#include "tests/support/shell/ShellProtocol.h"
 
 namespace standin {
 

@@ -27,18 +27,22 @@ bench_start_xvfb() {
     export DISPLAY=$(cat "$state/xvfb.display")
     return 0
   fi
-  local n=90
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and writes its number once it listens,
+  # so benches started side by side never race for one.
+  rm -f "$state/xvfb.display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/xvfb.number" >"$state/xvfb.log" 2>&1 &
   echo $! >"$state/xvfb.pid"
-  echo ":$n" >"$state/xvfb.display"
-  export DISPLAY=":$n"
   local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
-    sleep 0.1
+  for i in $(seq 1 200); do
+    if grep -q '^[0-9]' "$state/xvfb.number" 2>/dev/null; then
+      echo ":$(head -n1 "$state/xvfb.number")" >"$state/xvfb.display"
+      export DISPLAY=$(cat "$state/xvfb.display")
+      return 0
+    fi
+    kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null || break
+    sleep 0.05
   done
-  echo "winebench: Xvfb did not start on :$n" >&2
+  echo "winebench: Xvfb did not start" >&2
   return 1
 }
 
@@ -102,6 +106,32 @@ bench_own_desktop() {
   touch "$WINEPREFIX/.bench-desktop"
 }
 
+# The prefix of BUILD_DIR made ready (created on first use) and left with no
+# wineserver running, so that it can be cloned.
+bench_ready_prefix() {
+  (BENCH_OWN_DISPLAY=1 bench_enter "$1" && bench_leave "$1")
+}
+
+# A private copy of a ready prefix in SHARD_DIR/wineprefix, made fresh. The
+# program files that nothing writes are hard links, everything else (the
+# registry, the users' folders, the ini files) is copied, so the copy can
+# change whatever it likes: copying a prefix whole takes seconds and
+# hundreds of megabytes.
+bench_clone_prefix() {
+  local template=$1 shard=$2
+  bench_leave "$shard"
+  rm -rf "$shard/wineprefix"
+  mkdir -p "$shard/bench"
+  cp -al "$template" "$shard/wineprefix" || return 1
+  (
+    cd "$shard/wineprefix" || exit 1
+    find . -type f ! \( -iname '*.dll' -o -iname '*.exe' -o -iname '*.sys' -o -iname '*.drv' \
+      -o -iname '*.ocx' -o -iname '*.cpl' -o -iname '*.acm' -o -iname '*.tlb' -o -iname '*.nls' \
+      -o -iname '*.ttf' -o -iname '*.fon' -o -iname '*.ax' -o -iname '*.msstyles' \) -print0 |
+      while IFS= read -r -d '' file; do cp --remove-destination -p "$template/$file" "$file" || exit 1; done
+  )
+}
+
 bench_enter() {
   local build
   build=$(cd "$1" && pwd)
@@ -126,8 +156,12 @@ bench_enter() {
 
 bench_leave() {
   local build
+  [ -d "$1" ] || return 0
   build=$(cd "$1" && pwd)
-  WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+  if [ -d "$build/wineprefix" ]; then
+    WINEPREFIX="$build/wineprefix" wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$build/wineprefix" wineserver -w >/dev/null 2>&1 || true
+  fi
   if [ -f "$build/bench/xvfb.pid" ]; then
     kill "$(cat "$build/bench/xvfb.pid")" 2>/dev/null || true
     rm -f "$build/bench/xvfb.pid" "$build/bench/xvfb.display"

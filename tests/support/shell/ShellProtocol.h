@@ -1,13 +1,13 @@
 #pragma once
 // What StandInShell.exe and its client say to each other: one WM_COPYDATA
-// per request to the stand-in's control window (see tools/bench/helper);
+// per request to the stand-in's control window (see tests/support/helper);
 // COPYDATASTRUCT::dwData names the request, the SendMessage result is the
 // answer. Window handles travel as 64-bit values.
 #include <windows.h>
 
 #include <cstdint>
 
-#include "tools/bench/helper/Wire.h"
+#include "tests/support/helper/Wire.h"
 
 namespace standin::protocol {
 

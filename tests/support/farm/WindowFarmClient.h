@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "framework/Handles.h"
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 namespace farm {
 

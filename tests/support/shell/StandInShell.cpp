@@ -26,8 +26,8 @@
 #include "common/SharedNames.h"
 #include "framework/Handles.h"
 #include "shellext/TaskbarTabControl.h"
-#include "tools/bench/helper/HelperLoop.h"
-#include "tools/bench/shell/ShellProtocol.h"
+#include "tests/support/helper/HelperLoop.h"
+#include "tests/support/shell/ShellProtocol.h"
 
 namespace {
 

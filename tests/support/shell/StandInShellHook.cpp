@@ -9,7 +9,7 @@
 #endif
 #include <windows.h>
 
-#include "tools/bench/shell/ShellProtocol.h"
+#include "tests/support/shell/ShellProtocol.h"
 
 namespace {
 

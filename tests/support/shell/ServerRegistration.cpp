@@ -1,7 +1,7 @@
-#include "tools/bench/shell/ServerRegistration.h"
+#include "tests/support/shell/ServerRegistration.h"
 
 #include "framework/Handles.h"
-#include "tools/bench/helper/HelperClient.h"
+#include "tests/support/helper/HelperClient.h"
 
 namespace standin {
 

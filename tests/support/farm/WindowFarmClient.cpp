@@ -1,6 +1,6 @@
-#include "tools/bench/farm/WindowFarmClient.h"
+#include "tests/support/farm/WindowFarmClient.h"
 
-#include "tools/bench/farm/FarmProtocol.h"
+#include "tests/support/farm/FarmProtocol.h"
 
 namespace farm {
 

@@ -1,0 +1,1 @@
+// Compiles the precompiled Windows headers once; the other targets reuse them.
