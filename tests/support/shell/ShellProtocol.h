@@ -54,6 +54,8 @@ enum Request : ULONG_PTR {
   kTimeInsertion = 0x5349000F,   // TimingRecord; answers the median ns of one insertion
   kSync = 0x53490010,            // answers 1 once every window report posted before it is handled
   kFilterInFront = 0x53490011,   // 1 while Graftling's procedure is the tab control's first
+  kHeapInUse = 0x53490012,       // answers the bytes of the process heap's busy blocks
+  kNextHandle = 0x53490013,      // answers the value a new handle gets (grows with handles left open)
 };
 
 // How a raw insertion's tab item looks.

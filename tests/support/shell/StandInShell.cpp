@@ -367,6 +367,27 @@ LRESULT TimeInsertion(const protocol::TimingRecord& record) {
   return static_cast<LRESULT>(samples[samples.size() / 2]);
 }
 
+// What the shell holds, as leaks would grow it: Wine answers neither
+// GetProcessHandleCount nor the private bytes of GetProcessMemoryInfo, so
+// the heap is walked and a new handle's value (the lowest free slot) read.
+SIZE_T HeapInUse() {
+  const HANDLE heap = GetProcessHeap();
+  SIZE_T busy = 0;
+  PROCESS_HEAP_ENTRY entry{};
+  if (!HeapLock(heap)) return 0;
+  while (HeapWalk(heap, &entry))
+    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) busy += entry.cbData;
+  HeapUnlock(heap);
+  return busy;
+}
+
+ULONG_PTR NextHandleValue() {
+  const HANDLE probe = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (probe == nullptr) return 0;
+  CloseHandle(probe);
+  return reinterpret_cast<ULONG_PTR>(probe);
+}
+
 LRESULT OnRequest(const COPYDATASTRUCT& request) {
   std::int64_t wire = 0;
   std::int32_t number = 0;
@@ -405,6 +426,10 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       return HandleReportsSoFar();
     case protocol::kFilterInFront:
       return FilterInFront();
+    case protocol::kHeapInUse:
+      return static_cast<LRESULT>(HeapInUse());
+    case protocol::kNextHandle:
+      return static_cast<LRESULT>(NextHandleValue());
     case protocol::kHang:
       if (!Read(request, &count)) return 0;
       // The client is released first; then this thread takes no message.

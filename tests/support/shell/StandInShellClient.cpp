@@ -77,6 +77,18 @@ bool StandInShell::Hang(DWORD ms) const {
   return AskWith(protocol::kHang, static_cast<std::uint32_t>(ms)).value_or(0) == 1;
 }
 
+std::optional<std::int64_t> StandInShell::HeapInUse() const {
+  const auto answer = Ask(protocol::kHeapInUse);
+  if (!answer) return std::nullopt;
+  return static_cast<std::int64_t>(*answer);
+}
+
+std::optional<std::int64_t> StandInShell::NextHandle() const {
+  const auto answer = Ask(protocol::kNextHandle);
+  if (!answer || *answer == 0) return std::nullopt;
+  return static_cast<std::int64_t>(*answer);
+}
+
 std::optional<std::int64_t> StandInShell::TimeMessages(std::uint32_t count) const {
   const auto answer = AskWith(protocol::kTimeMessages, count, kLongTimeoutMs);
   if (!answer || *answer < 0) return std::nullopt;

@@ -61,6 +61,10 @@ class StandInShell {
   // Nanoseconds for `count` messages that the tab control answers at once,
   // and the median of `repetitions` insertions of an item for `window`.
   std::optional<std::int64_t> TimeMessages(std::uint32_t count) const;
+  // The bytes of the shell's busy heap blocks, and the value its next handle
+  // gets: both grow with what the shell's code leaves behind.
+  std::optional<std::int64_t> HeapInUse() const;
+  std::optional<std::int64_t> NextHandle() const;
   std::optional<std::int64_t> TimeInsertion(HWND window, std::uint32_t repetitions) const;
 
  private:

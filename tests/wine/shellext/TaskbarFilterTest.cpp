@@ -2,15 +2,12 @@
 // process: which windows keep their taskbar item, the reload request, the
 // load toggle, and what must never take the shell down.
 
-#include <psapi.h>
-
 #include <optional>
 #include <set>
 #include <vector>
 
 #include "ShellTest.h"
 #include "common/SharedNames.h"
-#include "framework/Handles.h"
 #include "shellext/GraftlingIds.h"
 
 namespace shellext_test {
@@ -125,25 +122,6 @@ TEST_F(TaskbarFilterTest, OnlyCode102ReloadsAndOnlyLaterButtonsFollow) {
   EXPECT_TRUE(shell_.HasItem(thirdExplorer));
 }
 
-// The shell's handles and private memory, to see what reloads leave behind.
-struct ShellUsage {
-  DWORD handles = 0;
-  SIZE_T privateBytes = 0;
-};
-
-std::optional<ShellUsage> UsageOf(DWORD processId) {
-  const UniqueKernelHandle process(
-      OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
-  ShellUsage usage;
-  PROCESS_MEMORY_COUNTERS_EX memory{};
-  if (!process || !GetProcessHandleCount(process.Get(), &usage.handles) ||
-      !GetProcessMemoryInfo(process.Get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                            sizeof memory))
-    return std::nullopt;
-  usage.privateBytes = memory.PrivateUsage;
-  return usage;
-}
-
 TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorkingAndLeakNothing) {
   SetSettings({{"Folder", 1}, {"IExplorer", 1}});
   ASSERT_TRUE(Load());
@@ -159,14 +137,16 @@ TEST_F(TaskbarFilterTest, ManyReloadsLeaveTheShellWorkingAndLeakNothing) {
   };
   // The first reloads may still grow the heap to its working size.
   ASSERT_TRUE(reload(50));
-  const std::optional<ShellUsage> before = UsageOf(shell_.ProcessId());
-  ASSERT_TRUE(before.has_value());
+  const std::optional<std::int64_t> heapBefore = shell_.HeapInUse();
+  const std::optional<std::int64_t> handleBefore = shell_.NextHandle();
+  ASSERT_TRUE(heapBefore && handleBefore);
   ASSERT_TRUE(reload(500));
-  const std::optional<ShellUsage> after = UsageOf(shell_.ProcessId());
-  ASSERT_TRUE(after.has_value());
-  // A key or string left behind per reload would be 500 of them.
-  EXPECT_LT(after->handles, before->handles + 10);
-  EXPECT_LT(after->privateBytes, before->privateBytes + 64 * 1024);
+  const std::optional<std::int64_t> heapAfter = shell_.HeapInUse();
+  const std::optional<std::int64_t> handleAfter = shell_.NextHandle();
+  ASSERT_TRUE(heapAfter && handleAfter);
+  // A key or a string left behind per reload would be 500 of them.
+  EXPECT_LT(*handleAfter, *handleBefore + 10 * 4) << "handles left open";
+  EXPECT_LT(*heapAfter, *heapBefore + 8 * 1024) << "heap blocks left behind";
 
   const HWND folder = Make(Spec("CabinetWClass", "Folder"));
   const HWND app = Make(Spec("FarmApp", "Application"));
