@@ -33,10 +33,11 @@ bool StartExplorer(ProcessList& started) {
 
 // A process that never takes input (hung, or not a windowed program at all)
 // must not hold the whole program, so each one gets a bounded wait.
-void WaitUntilIdle(const ProcessList& started) {
+void WaitUntilIdle(const ProcessList& started, DWORD idleWaitMs) {
+  const DWORD step = idleWaitMs < kIdleStepMs ? idleWaitMs : kIdleStepMs;
   for (const UniqueKernelHandle& process : started) {
-    for (DWORD waited = 0; waited < kExplorerIdleWaitMs; waited += kIdleStepMs)
-      if (WaitForInputIdle(process.Get(), kIdleStepMs) != WAIT_TIMEOUT) break;
+    for (DWORD waited = 0; waited < idleWaitMs; waited += step)
+      if (WaitForInputIdle(process.Get(), step) != WAIT_TIMEOUT) break;
   }
 }
 
@@ -57,7 +58,7 @@ WindowList ExplorerWindows() {
 
 }  // namespace
 
-void RunExplorerLayout(int layout) {
+void RunExplorerLayout(int layout, DWORD idleWaitMs) {
   if (layout < 0 || layout > 2) return;
   ProcessList started;
   if (!StartExplorer(started) || !StartExplorer(started)) {
@@ -66,7 +67,7 @@ void RunExplorerLayout(int layout) {
   }
   if (layout == 2 && (!StartExplorer(started) || !StartExplorer(started))) return;
 
-  WaitUntilIdle(started);
+  WaitUntilIdle(started, idleWaitMs);
   started.clear();
   Sleep(GetSystemMetrics(SM_SLOWMACHINE) == 1 ? 3000 : 1000);
 

@@ -45,11 +45,12 @@ int TooltipsOfThisThread() {
   return count;
 }
 
-TEST(AboutBoxTest, HundredOpeningsLeaveNoGdiObjectOrTooltip) {
+// The count must come back exactly, so a single object left per opening shows.
+TEST(AboutBoxTest, TenOpeningsLeaveNoGdiObjectOrTooltip) {
   ASSERT_EQ(PassingAboutBox().DoModal(), IDOK);  // what the system caches stays
   const int gdiBefore = Total(GdiObjectsByType());
   const int tooltipsBefore = TooltipsOfThisThread();
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(PassingAboutBox().DoModal(), IDOK);
+  for (int i = 0; i < 10; ++i) ASSERT_EQ(PassingAboutBox().DoModal(), IDOK);
   EXPECT_EQ(Total(GdiObjectsByType()), gdiBefore);
   EXPECT_EQ(TooltipsOfThisThread(), tooltipsBefore);
 }

@@ -124,10 +124,12 @@ TEST_F(ExplorerLayoutTest, FourInASquare) { ExpectLaidOut(ExplorerLayout::kSquar
 TEST_F(ExplorerLayoutTest, AnExplorerThatNeverTakesInputDoesNotHoldTheProgram) {
   SetEnvironmentVariableA(kModeVariable, "busy");
   const ULONGLONG start = GetTickCount64();
-  RunExplorerLayout(static_cast<int>(ExplorerLayout::kSideBySide));
+  // The wait shortened tenfold: two bounded waits and the settling pause,
+  // with room for a slow machine, stay below one full-length wait.
+  constexpr DWORD kIdleWaitMs = kExplorerIdleWaitMs / 10;
+  RunExplorerLayout(static_cast<int>(ExplorerLayout::kSideBySide), kIdleWaitMs);
   const ULONGLONG elapsed = GetTickCount64() - start;
-  // Two bounded waits and the settling pause, with room for a slow machine.
-  EXPECT_LT(elapsed, 2 * kExplorerIdleWaitMs + 3000 + 4000);
+  EXPECT_LT(elapsed, 2 * kIdleWaitMs + 3000 + 2000);
   EXPECT_TRUE(ExplorerWindows().empty());
 }
 
