@@ -12,6 +12,7 @@
 #include "app/InformationDialog.h"
 #include "app/LaunchRequests.h"
 #include "app/MenuHotKey.h"
+#include "app/SingleInstance.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "framework/StartFolder.h"
@@ -44,8 +45,20 @@ HICON MainWindowIcon(UINT resourceId, bool large) {
   return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
 }
 
-// Posted to itself when asked to close for an installer.
-constexpr UINT kQuitUnaskedMessage = WM_APP + 1;
+// A quit request posted to itself: wParam 1 asks first (the Exit command),
+// 0 does not (an installer's close).
+constexpr UINT kQuitRequestMessage = WM_APP + 1;
+
+// Asks every dialog of this thread to cancel: message boxes, the shell's
+// dialogs and the property sheet are all of the dialog class.
+BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
+  char className[8] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (window != reinterpret_cast<HWND>(mainWindow) && IsWindowVisible(window) &&
+      lstrcmpA(className, "#32770") == 0)
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
 
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
@@ -130,6 +143,7 @@ BOOL CStowpouchDlg::OnInitDialog() {
 
   if (IsHideOption(CWinApp::Current()->m_lpCmdLine) && Settings().HideStartup == 1)
     PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
+  SingleInstance::AnnounceMainWindow();
   return TRUE;
 }
 
@@ -179,6 +193,32 @@ void CStowpouchDlg::OnCancel() {
   Quit();
 }
 
+void CStowpouchDlg::RequestQuit(bool ask) {
+  if (ask && m_confirming) return;  // the quit path is asking already
+  // Every menu and dialog loop runs inside this window's, which ends only
+  // once they have: they are ended first.
+  const bool nested = m_menuLoops > 0 || !IsWindowEnabled(m_hWnd);
+  if (nested) {
+    EndMenu();
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, reinterpret_cast<LPARAM>(m_hWnd));
+  }
+  if (!ask) {
+    Quit();
+  } else if (nested) {
+    // The confirmation waits until the menu's and the dialogs' loops are
+    // gone (WM_EXITMENULOOP, WM_ENABLE).
+    m_quitPending = true;
+  } else {
+    m_quitPending = false;
+    OnCancel();
+  }
+}
+
+void CStowpouchDlg::ResumePendingQuit() {
+  if (m_quitPending && m_menuLoops == 0 && IsWindowEnabled(m_hWnd))
+    PostMessageA(m_hWnd, kQuitRequestMessage, 1, 0);
+}
+
 void CStowpouchDlg::Quit() {
   SaveSettings();
   EndDialog(IDCANCEL);
@@ -189,6 +229,10 @@ bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
 }
 
 bool CStowpouchDlg::OnButton(WORD id) {
+  if (id == IDC_EXIT) {
+    RequestQuit(true);
+    return true;
+  }
   // A dialog of ours is open (it disables this window) and the tray menu
   // asks for another: bring back the open one instead of stacking a second
   // over it.
@@ -198,9 +242,6 @@ bool CStowpouchDlg::OnButton(WORD id) {
     return true;
   }
   switch (id) {
-    case IDC_EXIT:
-      OnCancel();
-      return true;
     case IDC_ARRANGE_TASKBAR:
       RunArrangeTaskbarCommand(m_hWnd);
       return true;
@@ -274,15 +315,25 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       // and waits for the process to end: the full teardown runs then, so the
       // tray icon and the filter go too; nobody is there to confirm.
       if (wParam && (lParam & ENDSESSION_CLOSEAPP))
-        PostMessageA(m_hWnd, kQuitUnaskedMessage, 0, 0);
+        PostMessageA(m_hWnd, kQuitRequestMessage, 0, 0);
       else if (wParam)
         SaveForEndOfSession();
       result = 0;
       return true;
-    case kQuitUnaskedMessage:
-      Quit();
+    case kQuitRequestMessage:
+      RequestQuit(wParam != 0);
       result = 0;
       return true;
+    case WM_ENTERMENULOOP:
+      ++m_menuLoops;
+      return false;
+    case WM_EXITMENULOOP:
+      if (m_menuLoops > 0) --m_menuLoops;
+      ResumePendingQuit();
+      return false;
+    case WM_ENABLE:
+      if (wParam) ResumePendingQuit();
+      return false;
     default:
       return false;
   }
