@@ -228,19 +228,22 @@ bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
   return code == BN_CLICKED && OnButton(id);
 }
 
+bool CStowpouchDlg::BringOpenDialogForward() {
+  // A dialog of ours is open (it disables this window) and the tray menu
+  // asks for something else: bring back the open one instead of stacking a
+  // second over it.
+  if (IsWindowEnabled(m_hWnd)) return false;
+  const HWND open = GetLastActivePopup(m_hWnd);
+  if (open != m_hWnd) SetForegroundWindow(open);
+  return true;
+}
+
 bool CStowpouchDlg::OnButton(WORD id) {
   if (id == IDC_EXIT) {
     RequestQuit(true);
     return true;
   }
-  // A dialog of ours is open (it disables this window) and the tray menu
-  // asks for another: bring back the open one instead of stacking a second
-  // over it.
-  if (!IsWindowEnabled(m_hWnd)) {
-    const HWND open = GetLastActivePopup(m_hWnd);
-    if (open != m_hWnd) SetForegroundWindow(open);
-    return true;
-  }
+  if (BringOpenDialogForward()) return true;
   switch (id) {
     case IDC_ARRANGE_TASKBAR:
       RunArrangeTaskbarCommand(m_hWnd);
@@ -434,7 +437,7 @@ void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
       ShowMainWindow();
       break;
     case ID_TRAY_HIDE:
-      OnOK();
+      if (!BringOpenDialogForward()) OnOK();
       break;
     case ID_TRAY_OPTIONS:
       OnButton(IDC_OPTIONS);

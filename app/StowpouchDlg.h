@@ -47,6 +47,8 @@ class CStowpouchDlg : public CDialog {
   void LoadIcons();
   void ExtendSystemMenu();
   void LayOutControls();
+  // True when a dialog of ours is open: it is brought to the front then.
+  bool BringOpenDialogForward();
   // The buttons' commands, also reached from the tray menu.
   bool OnButton(WORD id);
   // The options sheet, then the settings applied anew.
