@@ -290,7 +290,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return true;
     }
     case kTrayCallbackMessage:
-      OnTrayIcon(static_cast<UINT>(lParam));
+      if (TakesInputCommands()) OnTrayIcon(static_cast<UINT>(lParam));
       result = 0;
       return true;
     case WM_PAINT:
@@ -371,9 +371,20 @@ void CStowpouchDlg::EraseBackground(HDC dc) {
   Rectangle(dc, client.left - 10, client.top - 10, client.right + 10, client.bottom + 10);
 }
 
+bool CStowpouchDlg::TakesInputCommands() const {
+  // A drain runs inside some other step, and the teardown frees what the
+  // commands use.
+  return !m_tearingDown && !DrainingMessageQueue();
+}
+
 INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
-      static_cast<int>(wParam) == TheMenuHotKey().Id()) {
+  const bool inputCommand = message == WM_HOTKEY ||
+                            (message != 0 && (message == StowpouchMessage() ||
+                                              message == SystemHotKeyMessage()));
+  if (inputCommand && !TakesInputCommands()) {
+    // Dropped: a repeated key or click finds the program ready again.
+  } else if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
+             static_cast<int>(wParam) == TheMenuHotKey().Id()) {
     OnMenuHotKey();
   } else if (message == WM_HOTKEY) {
     RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
@@ -474,11 +485,15 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
 }
 
 void CStowpouchDlg::OnDestroy() {
-  FreeHotKeyList();
+  // Every input source stops first: the drains below would otherwise run a
+  // queued hotkey or click on a window being destroyed.
+  m_tearingDown = true;
+  TheMenuHotKey().Unregister(m_hWnd);
   if (Settings().MenuPosTray == 1) DeleteTrayIcon(m_hWnd);
+  StopOutsideComponents();
+  FreeHotKeyList();
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
-  StopOutsideComponents();
   m_hiddenWindows.ShowAllAgain();
   RefreshTaskbarButtons();
   FreeMenuFont();

@@ -63,6 +63,9 @@ class CStowpouchDlg : public CDialog {
   // The Exit command and an installer's close: any tracked menu and open
   // dialog are ended first, then the quit path runs, asking when `ask`.
   void RequestQuit(bool ask);
+  // Whether a hotkey, a tray click or an outside program's request may run
+  // its command now.
+  bool TakesInputCommands() const;
   void ResumePendingQuit();
   // The quit path past its confirmation: settings saved, the dialog ended.
   void Quit();
@@ -86,4 +89,5 @@ class CStowpouchDlg : public CDialog {
   int m_menuLoops = 0;
   // An Exit command that waits for menus and dialogs to end.
   bool m_quitPending = false;
+  bool m_tearingDown = false;
 };

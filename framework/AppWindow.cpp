@@ -4,6 +4,7 @@
 
 namespace {
 HWND g_mainWindow = nullptr;
+int g_drainDepth = 0;
 }  // namespace
 
 HWND MainWindow() { return g_mainWindow; }
@@ -15,13 +16,17 @@ int AppMessageBox(const std::string& text, UINT type) {
 }
 
 void DrainMessageQueue() {
+  ++g_drainDepth;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
+      break;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+  --g_drainDepth;
 }
+
+bool DrainingMessageQueue() { return g_drainDepth > 0; }
