@@ -75,7 +75,12 @@ void CDisplayOption::DoDataExchange(CDataExchange* dx) {
   DDX_CBIndex(dx, IDC_HOT_KEY_MODIFIER, m_values.IndexFunctionKey);
 }
 
-bool CDisplayOption::OnCommand(WORD, WORD, HWND) {
+bool CDisplayOption::OnCommand(WORD id, WORD code, HWND) {
+  // Focus, drop-downs and the like change nothing.
+  const bool changed = (id == IDC_HOT_KEY_MODIFIER && code == CBN_SELCHANGE) ||
+                       (id == IDC_HOT_KEY_BOX && code == EN_CHANGE) ||
+                       (id != IDC_HOT_KEY_MODIFIER && id != IDC_HOT_KEY_BOX && code == BN_CLICKED);
+  if (!changed) return false;
   SetModified();
   ApplyEnablingRule();
   return false;

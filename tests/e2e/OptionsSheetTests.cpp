@@ -154,6 +154,32 @@ TEST_F(OptionsSheetTest, OkOnTheFirstPageWritesItAtOnceAndLeavesTheDisplayAlone)
   EXPECT_EQ(ReadSetting("MenuPosTray"), 1u);
 }
 
+// Apply lights up on a change only, not on focus, selection or drop-down.
+TEST_F(OptionsSheetTest, ApplyWaitsForAChange) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  OptionsSheet sheet(app);
+  ASSERT_TRUE(sheet.Open());
+  const HWND apply = GetDlgItem(sheet.Sheet(), 0x3021);  // the sheet's Apply button
+  const HWND select = sheet.Page(0);
+  const HWND list = Control(select, IDC_USER_APPLICATIONS);
+  Send(select, WM_COMMAND, MAKEWPARAM(IDC_USER_APPLICATIONS, LBN_SETFOCUS),
+       reinterpret_cast<LPARAM>(list));
+  Send(select, WM_COMMAND, MAKEWPARAM(IDC_USER_APPLICATIONS, LBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(list));
+  const HWND display = sheet.Page(1);
+  const HWND modifier = Control(display, IDC_HOT_KEY_MODIFIER);
+  Send(display, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_MODIFIER, CBN_DROPDOWN),
+       reinterpret_cast<LPARAM>(modifier));
+  Send(display, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_MODIFIER, CBN_SETFOCUS),
+       reinterpret_cast<LPARAM>(modifier));
+  EXPECT_FALSE(IsWindowEnabled(apply));
+  Click(display, IDC_MENU_LOGO);
+  EXPECT_TRUE(IsWindowEnabled(apply));
+  sheet.Press(PSBTN_CANCEL);
+  ASSERT_TRUE(sheet.Closed());
+}
+
 TEST_F(OptionsSheetTest, CtrlQTypedIntoTheBoxWithCtrlChosenBecomesTheMenuHotKey) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());
