@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <cstdint>
+#include <iterator>
 
 #include "about/AboutBoxDlg.h"
 #include "about/OpenLink.h"
@@ -104,6 +105,8 @@ CStowpouchDlg::CStowpouchDlg() : CDialog(IDD_STOWPOUCH_DIALOG) {
 void CStowpouchDlg::LoadIcons() {
   // Sixteen colours unless the settings ask for the icons' full depth.
   const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
+  static_assert(std::size(kIconIds) == std::tuple_size<decltype(m_icons)>::value,
+                "one resource per icon pair");
   for (std::size_t i = 0; i < m_icons.size(); ++i) {
     m_icons[i].resourceId = kIconIds[i];
     m_icons[i].large.Reset(LoadIconImage(kIconIds[i], kLargeIconSize, flags));

@@ -99,7 +99,7 @@ int EnumerateCandidateWindows(WindowList& list) {
 }
 
 int ClassifyBrowserFrame(HWND window) {
-  char className[256];
+  char className[257];  // a class name reaches 256 characters
   if (GetClassNameA(window, className, sizeof className) == 0) return -1;
   switch (ContentOfFrame(window, className)) {
     case FrameContent::kFolder:
