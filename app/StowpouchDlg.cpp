@@ -18,6 +18,7 @@
 #include "app/TrayMenu.h"
 #include "framework/StartFolder.h"
 #include "framework/WinApp.h"
+#include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/SetHotKeyDialog.h"
@@ -405,7 +406,11 @@ void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
   TheMenuHotKey().Unregister(m_hWnd);
-  RunOptionsSheet(m_hWnd, PickContainedApplication);
+  RunOptionsSheet(m_hWnd, PickContainedApplication, [](unsigned modifiers, unsigned key) {
+    return HotKeyFree(static_cast<int32_t>(key), static_cast<int32_t>(modifiers))
+               ? std::string()
+               : std::string(kHotKeyHeldElsewhereText);
+  });
   ApplySettings();
   SetForegroundWindow(m_hWnd);
 }
