@@ -376,9 +376,9 @@ void CStowpouchDlg::EraseBackground(HDC dc) {
 }
 
 bool CStowpouchDlg::TakesInputCommands() const {
-  // A drain runs inside some other step, and the teardown frees what the
-  // commands use.
-  return !m_tearingDown && !DrainingMessageQueue();
+  // The teardown frees what the commands use, and its drains still
+  // dispatch what is queued.
+  return !m_tearingDown;
 }
 
 INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,7 +4,6 @@
 
 namespace {
 HWND g_mainWindow = nullptr;
-int g_drainDepth = 0;
 }  // namespace
 
 HWND MainWindow() { return g_mainWindow; }
@@ -16,17 +15,13 @@ int AppMessageBox(const std::string& text, UINT type) {
 }
 
 void DrainMessageQueue() {
-  ++g_drainDepth;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
+      return;
     }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  --g_drainDepth;
 }
-
-bool DrainingMessageQueue() { return g_drainDepth > 0; }

@@ -19,8 +19,3 @@ int AppMessageBox(const std::string& text, UINT type);
 // before the next step. A WM_QUIT is put back for the loop that owns the
 // queue.
 void DrainMessageQueue();
-
-// True while DrainMessageQueue dispatches: commands of the input sources
-// (hotkeys, tray clicks, edge clicks) must not run inside the step that
-// drains.
-bool DrainingMessageQueue();
