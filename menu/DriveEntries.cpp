@@ -11,16 +11,16 @@
 namespace {
 
 // A removable drive without a medium would otherwise make the system ask
-// the user to insert one. This thread's mode only: the process's is shared.
+// the user to insert one.
 class CriticalErrorsOff {
  public:
-  CriticalErrorsOff() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
-  ~CriticalErrorsOff() { SetThreadErrorMode(previous_, nullptr); }
+  CriticalErrorsOff() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+  ~CriticalErrorsOff() { SetErrorMode(previous_); }
   CriticalErrorsOff(const CriticalErrorsOff&) = delete;
   CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
 
  private:
-  DWORD previous_ = 0;
+  UINT previous_;
 };
 
 std::string ByteSizeText(DWORD count) {
@@ -39,35 +39,29 @@ int BlankWidth(HFONT font) {
   return size.cx;
 }
 
-bool QueryDriveSpace(const char* root, ULARGE_INTEGER& total, ULARGE_INTEGER& totalFree) {
+}  // namespace
+
+bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int sizeWanted) {
   const GetDiskFreeSpaceExFunction diskFreeSpaceEx = DiskFreeSpaceEx();
   if (!diskFreeSpaceEx) return false;
-  ULARGE_INTEGER available{};
-  const CriticalErrorsOff quiet;
-  return diskFreeSpaceEx(root, &available, &total, &totalFree) != FALSE;
-}
-
-void FormatByteCount(uint64_t count, std::string& text, int32_t& amount) {
+  amount = 0;
+  ULARGE_INTEGER available{}, total{}, totalFree{};
+  {
+    const CriticalErrorsOff quiet;
+    if (!diskFreeSpaceEx(root, &available, &total, &totalFree)) return false;
+  }
+  const uint64_t count = sizeWanted == 1 ? total.QuadPart : totalFree.QuadPart;
   const int shift = DriveSpaceShift(count);
   if (shift == 0) {
     const std::string size = ByteSizeText(static_cast<DWORD>(count));
     text = size + " free";
     amount = AmountFromByteSizeText(size);
-    return;
+    return true;
   }
   const ShiftedDriveSpace shifted =
       ShiftDriveSpace(shift, ByteSizeText(static_cast<DWORD>(count >> shift)));
   text = shifted.text;
   amount = shifted.amount;
-}
-
-}  // namespace
-
-bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int sizeWanted) {
-  amount = 0;
-  ULARGE_INTEGER total{}, totalFree{};
-  if (!QueryDriveSpace(root, total, totalFree)) return false;
-  FormatByteCount(sizeWanted == 1 ? total.QuadPart : totalFree.QuadPart, text, amount);
   return true;
 }
 
@@ -78,11 +72,7 @@ bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
   std::string text = std::string(1, letter) + " Drive";
   std::string space;
   int32_t amount = 0;
-  // One query serves the free amount and the total.
-  ULARGE_INTEGER total{}, totalFree{};
-  const bool queried = QueryDriveSpace(rootPath.c_str(), total, totalFree);
-  if (queried) {
-    FormatByteCount(totalFree.QuadPart, space, amount);
+  if (FormatDriveSpace(rootPath.c_str(), space, amount, 0)) {
     const int blankWidth = BlankWidth(font);
     const int blanks = (blankWidth > 0 ? driveBarWidth / blankWidth : 0) + 3;
     text += "(" + space + ")" + std::string(static_cast<std::size_t>(blanks), ' ');
@@ -94,10 +84,7 @@ bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
   if (findKeyText && findKeyText(rootPath, keyText)) text += "\t" + keyText;
   SetMenuText(record->szText, text);
 
-  if (queried) {
-    int32_t totalAmount = 0;
-    FormatByteCount(total.QuadPart, space, totalAmount);
-    record->nTotalMB = totalAmount;
-  }
+  int32_t total = 0;
+  if (FormatDriveSpace(rootPath.c_str(), space, total, 1)) record->nTotalMB = total;
   return AppendRootItem(root, record);
 }

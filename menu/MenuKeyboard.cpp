@@ -21,8 +21,5 @@ LRESULT AnswerMenuChar(HMENU menu, char typed) {
   }
   const int match = MenuCharMatch(texts, selected, typed);
   if (match < 0) return MAKELRESULT(0, MNC_IGNORE);
-  // Some menus (Wine's) do not act on MNC_SELECT; a unique letter needs no
-  // selection first.
-  const UINT action = CountMenuCharMatches(texts, typed) == 1 ? MNC_EXECUTE : MNC_SELECT;
-  return MAKELRESULT(static_cast<WORD>(match), action);
+  return MAKELRESULT(static_cast<WORD>(match), MNC_SELECT);
 }

@@ -52,10 +52,7 @@ void CSelectContainedAppDialog::OnOK() {
 }
 
 bool PickContainedApplication(HWND owner, std::string& title, std::string& className) {
-  // Owned by the page alone, the picker would leave the sheet's buttons and
-  // tabs usable under it: the whole top-level window is its owner.
-  const HWND root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
-  CSelectContainedAppDialog dialog(root ? root : owner);
+  CSelectContainedAppDialog dialog(owner);
   if (dialog.DoModal() != IDOK) return false;
   const SavedWindow& picked = dialog.Selected();
   if (!picked.StillThere()) return false;
