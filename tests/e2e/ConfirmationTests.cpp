@@ -8,9 +8,6 @@
 namespace e2e {
 namespace {
 
-constexpr char kQueryHideText[] = "Hide this application.";
-constexpr char kQueryQuitText[] = "Quit the application.";
-
 void Press(HWND window, WORD key) {
   ASSERT_TRUE(BringToFront(window)) << "foreground: " << GetForegroundWindow();
   ASSERT_TRUE(PressKey(key));

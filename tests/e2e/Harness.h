@@ -25,6 +25,10 @@ using test_support::kDeadlineMs;
 using test_support::PressKey;
 using test_support::WaitUntil;
 
+// The first words of the hide and quit confirmations' texts.
+inline constexpr char kQueryHideText[] = "Hide this application.";
+inline constexpr char kQueryQuitText[] = "Quit the application.";
+
 // The folder of this test program, with a trailing backslash; the programs
 // under test are built into the same one.
 inline std::string BinFolder() { return test_support::ProgramFolder(); }

@@ -8,8 +8,6 @@
 namespace e2e {
 namespace {
 
-constexpr char kQueryHideText[] = "Hide this application.";
-
 // ---- one copy at a time -----------------------------------------------------------
 
 class SecondStartTest : public StowpouchTest, public testing::WithParamInterface<const char*> {};

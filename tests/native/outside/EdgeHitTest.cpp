@@ -24,7 +24,7 @@ struct EdgeCase {
   int expected;
 };
 
-const EdgeCase kCases[] = {
+const EdgeCase kEdgeCases[] = {
     {"LeftOuterColumn", kSingle, kAll, 0, 300, kMsgEdgeLeft},
     {"LeftOneIn", kSingle, kAll, 1, 300, kMsgEdgeLeft},
     {"LeftTwoIn", kSingle, kAll, 2, 300, kMsgEdgeLeft},
@@ -64,7 +64,7 @@ TEST_P(EdgeHitTest, MapsPointToEdgeCode) {
   EXPECT_EQ(c.expected, EdgeHitCode(c.screen, c.x, c.y, c.edges));
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, EdgeHitTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Points, EdgeHitTest, testing::ValuesIn(kEdgeCases),
                          [](const testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
 
 }  // namespace

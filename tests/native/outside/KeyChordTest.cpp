@@ -27,7 +27,7 @@ struct ChordCase {
   std::string expected;  // "modifiers:vk" per report, space-separated
 };
 
-const ChordCase kCases[] = {
+const ChordCase kChordCases[] = {
     {"LeftWinM", {D(kLWin), D(kM), U(kM), U(kLWin)}, "8:77"},
     {"RightWinM", {D(kRWin), D(kM), U(kM), U(kRWin)}, "8:77"},
     {"WinShiftM", {D(kLWin), D(kLShift), D(kM), U(kM), U(kLShift), U(kLWin)}, "12:77"},
@@ -60,7 +60,7 @@ TEST_P(KeyChordTest, ReportsWindowsKeyCombinations) {
   EXPECT_EQ(GetParam().expected, reports);
 }
 
-INSTANTIATE_TEST_SUITE_P(Streams, KeyChordTest, testing::ValuesIn(kCases),
+INSTANTIATE_TEST_SUITE_P(Streams, KeyChordTest, testing::ValuesIn(kChordCases),
                          [](const testing::TestParamInfo<ChordCase>& info) { return info.param.name; });
 
 TEST(KeyChordResetTest, ForgetsHeldKeys) {
