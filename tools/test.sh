@@ -38,10 +38,11 @@ print_phase_times() {
   for line in "${phase_times[@]}"; do echo "  $line"; done
   printf '  %-28s %4d s\n' "all" $((SECONDS - started))
 }
-beside=""
+beside="" prefix=""
 finish() {
   local status=$?
   [ -z "$beside" ] || kill "$beside" 2>/dev/null || true
+  [ -z "$prefix" ] || kill "$prefix" 2>/dev/null || true
   print_phase_times
   exit "$status"
 }
@@ -86,9 +87,17 @@ beside_wine() {
 echo "== layering and help pages"
 phase "layering, help" bash -c 'tools/check-layers.sh && tools/check-help.sh'
 
-echo "== x86_64 build"
+echo "== x86_64 build, beside it the Wine prefix the test benches copy"
 cmake --preset x86_64 >/dev/null
+# The prefix needs nothing built, and its boot mostly waits.
+bash tests/support/ready-prefix.sh build/x86_64 >"$logs/prefix.log" 2>&1 &
+prefix=$!
 phase "x86_64 build" cmake --build --preset x86_64 -j"$jobs"
+if ! phase "Wine prefix (rest)" wait "$prefix"; then
+  echo "== the Wine prefix could not be made ready:" && cat "$logs/prefix.log"
+  exit 1
+fi
+prefix=""
 
 echo "== Windows-side tests under Wine, beside them native tests, clang, fuzzing, i686 build"
 beside_wine >"$logs/beside.log" 2>&1 &
