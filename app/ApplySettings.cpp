@@ -33,7 +33,7 @@ void ApplyMenuHotKey(HWND mainWindow, const SettingsRecord& settings) {
   if (settings.MenuPosHotKey == 1)
     TheMenuHotKey().Register(mainWindow, settings);
   else
-    TheMenuHotKey().Forget();
+    TheMenuHotKey().Unregister(mainWindow);
 }
 
 void ApplyDesktopEdges(HWND mainWindow, const SettingsRecord& settings) {

@@ -9,9 +9,9 @@ struct SettingsRecord;
 class MenuHotKey {
  public:
   int Id() const { return id_; }
-  // Registers the combination the settings name. A failed registration is
-  // silent and keeps the identifier all the same; a key code of 0 (or none
-  // at all) registers nothing.
+  // Registers the combination the settings name, in place of any earlier
+  // registration. A failed registration is silent and leaves the identifier
+  // 0; a key code of 0 (or none at all) registers nothing.
   void Register(HWND window, const SettingsRecord& settings);
   void Unregister(HWND window);
   void Forget() { id_ = 0; }

@@ -6,6 +6,7 @@
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "common/SharedNames.h"
+#include "app/SingleInstance.h"
 #include "app/StowpouchDlg.h"
 #include "framework/Handles.h"
 #include "framework/StartFolder.h"
@@ -43,12 +44,9 @@ void InitCommonControlClasses() {
 // The main window of a copy that already runs on this desktop.
 HWND RunningCopy() { return FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr); }
 
-// Shows the window of the copy that already runs; true when there is one.
-bool ShowRunningCopy() {
-  const HWND running = RunningCopy();
-  if (!running) return false;
-  ShowMainWindow(running);
-  return true;
+// Shows the window of the copy that runs already, once it has one.
+void ShowRunningCopy() {
+  if (const HWND running = SingleInstance::WaitForRunningCopy()) ShowMainWindow(running);
 }
 
 // Generous: the copy saves its list and settings and shows again every
@@ -84,7 +82,12 @@ BOOL CStowpouchApp::InitInstance() {
     CloseRunningCopy();
     return FALSE;
   }
-  if (ShowRunningCopy()) return FALSE;
+  // Held until the process ends.
+  SingleInstance instance;
+  if (!instance.Claim()) {
+    ShowRunningCopy();
+    return FALSE;
+  }
   // Before any window: a file dialog may move the current directory later.
   FixStartFolder();
 

@@ -3,6 +3,7 @@
 #include <shlobj.h>
 
 #include <cstdint>
+#include <iterator>
 
 #include "about/AboutBoxDlg.h"
 #include "about/OpenLink.h"
@@ -12,10 +13,12 @@
 #include "app/InformationDialog.h"
 #include "app/LaunchRequests.h"
 #include "app/MenuHotKey.h"
+#include "app/SingleInstance.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "framework/StartFolder.h"
 #include "framework/WinApp.h"
+#include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/SetHotKeyDialog.h"
@@ -44,8 +47,20 @@ HICON MainWindowIcon(UINT resourceId, bool large) {
   return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
 }
 
-// Posted to itself when asked to close for an installer.
-constexpr UINT kQuitUnaskedMessage = WM_APP + 1;
+// A quit request posted to itself: wParam 1 asks first (the Exit command),
+// 0 does not (an installer's close).
+constexpr UINT kQuitRequestMessage = WM_APP + 1;
+
+// Asks every dialog of this thread to cancel: message boxes, the shell's
+// dialogs and the property sheet are all of the dialog class.
+BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
+  char className[8] = "";
+  GetClassNameA(window, className, sizeof className);
+  if (window != reinterpret_cast<HWND>(mainWindow) && IsWindowVisible(window) &&
+      lstrcmpA(className, "#32770") == 0)
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  return TRUE;
+}
 
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
@@ -91,6 +106,8 @@ CStowpouchDlg::CStowpouchDlg() : CDialog(IDD_STOWPOUCH_DIALOG) {
 void CStowpouchDlg::LoadIcons() {
   // Sixteen colours unless the settings ask for the icons' full depth.
   const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
+  static_assert(std::size(kIconIds) == std::tuple_size<decltype(m_icons)>::value,
+                "one resource per icon pair");
   for (std::size_t i = 0; i < m_icons.size(); ++i) {
     m_icons[i].resourceId = kIconIds[i];
     m_icons[i].large.Reset(LoadIconImage(kIconIds[i], kLargeIconSize, flags));
@@ -130,6 +147,7 @@ BOOL CStowpouchDlg::OnInitDialog() {
 
   if (IsHideOption(CWinApp::Current()->m_lpCmdLine) && Settings().HideStartup == 1)
     PostMessageA(m_hWnd, WM_COMMAND, IDOK, 0);
+  SingleInstance::AnnounceMainWindow();
   return TRUE;
 }
 
@@ -179,6 +197,32 @@ void CStowpouchDlg::OnCancel() {
   Quit();
 }
 
+void CStowpouchDlg::RequestQuit(bool ask) {
+  if (ask && m_confirming) return;  // the quit path is asking already
+  // Every menu and dialog loop runs inside this window's, which ends only
+  // once they have: they are ended first.
+  const bool nested = m_menuLoops > 0 || !IsWindowEnabled(m_hWnd);
+  if (nested) {
+    EndMenu();
+    EnumThreadWindows(GetCurrentThreadId(), CancelDialog, reinterpret_cast<LPARAM>(m_hWnd));
+  }
+  if (!ask) {
+    Quit();
+  } else if (nested) {
+    // The confirmation waits until the menu's and the dialogs' loops are
+    // gone (WM_EXITMENULOOP, WM_ENABLE).
+    m_quitPending = true;
+  } else {
+    m_quitPending = false;
+    OnCancel();
+  }
+}
+
+void CStowpouchDlg::ResumePendingQuit() {
+  if (m_quitPending && m_menuLoops == 0 && IsWindowEnabled(m_hWnd))
+    PostMessageA(m_hWnd, kQuitRequestMessage, 1, 0);
+}
+
 void CStowpouchDlg::Quit() {
   SaveSettings();
   EndDialog(IDCANCEL);
@@ -188,19 +232,23 @@ bool CStowpouchDlg::OnCommand(WORD id, WORD code, HWND) {
   return code == BN_CLICKED && OnButton(id);
 }
 
-bool CStowpouchDlg::OnButton(WORD id) {
+bool CStowpouchDlg::BringOpenDialogForward() {
   // A dialog of ours is open (it disables this window) and the tray menu
-  // asks for another: bring back the open one instead of stacking a second
-  // over it.
-  if (!IsWindowEnabled(m_hWnd)) {
-    const HWND open = GetLastActivePopup(m_hWnd);
-    if (open != m_hWnd) SetForegroundWindow(open);
+  // asks for something else: bring back the open one instead of stacking a
+  // second over it.
+  if (IsWindowEnabled(m_hWnd)) return false;
+  const HWND open = GetLastActivePopup(m_hWnd);
+  if (open != m_hWnd) SetForegroundWindow(open);
+  return true;
+}
+
+bool CStowpouchDlg::OnButton(WORD id) {
+  if (id == IDC_EXIT) {
+    RequestQuit(true);
     return true;
   }
+  if (BringOpenDialogForward()) return true;
   switch (id) {
-    case IDC_EXIT:
-      OnCancel();
-      return true;
     case IDC_ARRANGE_TASKBAR:
       RunArrangeTaskbarCommand(m_hWnd);
       return true;
@@ -246,7 +294,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return true;
     }
     case kTrayCallbackMessage:
-      OnTrayIcon(static_cast<UINT>(lParam));
+      if (TakesInputCommands()) OnTrayIcon(static_cast<UINT>(lParam));
       result = 0;
       return true;
     case WM_PAINT:
@@ -274,15 +322,25 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       // and waits for the process to end: the full teardown runs then, so the
       // tray icon and the filter go too; nobody is there to confirm.
       if (wParam && (lParam & ENDSESSION_CLOSEAPP))
-        PostMessageA(m_hWnd, kQuitUnaskedMessage, 0, 0);
+        PostMessageA(m_hWnd, kQuitRequestMessage, 0, 0);
       else if (wParam)
         SaveForEndOfSession();
       result = 0;
       return true;
-    case kQuitUnaskedMessage:
-      Quit();
+    case kQuitRequestMessage:
+      RequestQuit(wParam != 0);
       result = 0;
       return true;
+    case WM_ENTERMENULOOP:
+      ++m_menuLoops;
+      return false;
+    case WM_EXITMENULOOP:
+      if (m_menuLoops > 0) --m_menuLoops;
+      ResumePendingQuit();
+      return false;
+    case WM_ENABLE:
+      if (wParam) ResumePendingQuit();
+      return false;
     default:
       return false;
   }
@@ -317,9 +375,20 @@ void CStowpouchDlg::EraseBackground(HDC dc) {
   Rectangle(dc, client.left - 10, client.top - 10, client.right + 10, client.bottom + 10);
 }
 
+bool CStowpouchDlg::TakesInputCommands() const {
+  // The teardown frees what the commands use, and its drains still
+  // dispatch what is queued.
+  return !m_tearingDown;
+}
+
 INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
-      static_cast<int>(wParam) == TheMenuHotKey().Id()) {
+  const bool inputCommand = message == WM_HOTKEY ||
+                            (message != 0 && (message == StowpouchMessage() ||
+                                              message == SystemHotKeyMessage()));
+  if (inputCommand && !TakesInputCommands()) {
+    // Dropped: a repeated key or click finds the program ready again.
+  } else if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
+             static_cast<int>(wParam) == TheMenuHotKey().Id()) {
     OnMenuHotKey();
   } else if (message == WM_HOTKEY) {
     RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
@@ -337,7 +406,11 @@ void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
   TheMenuHotKey().Unregister(m_hWnd);
-  RunOptionsSheet(m_hWnd, PickContainedApplication);
+  RunOptionsSheet(m_hWnd, PickContainedApplication, [](unsigned modifiers, unsigned key) {
+    return HotKeyFree(static_cast<int32_t>(key), static_cast<int32_t>(modifiers))
+               ? std::string()
+               : std::string(kHotKeyHeldElsewhereText);
+  });
   ApplySettings();
   SetForegroundWindow(m_hWnd);
 }
@@ -383,7 +456,7 @@ void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
       ShowMainWindow();
       break;
     case ID_TRAY_HIDE:
-      OnOK();
+      if (!BringOpenDialogForward()) OnOK();
       break;
     case ID_TRAY_OPTIONS:
       OnButton(IDC_OPTIONS);
@@ -420,11 +493,15 @@ void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
 }
 
 void CStowpouchDlg::OnDestroy() {
-  FreeHotKeyList();
+  // Every input source stops first: the drains below would otherwise run a
+  // queued hotkey or click on a window being destroyed.
+  m_tearingDown = true;
+  TheMenuHotKey().Unregister(m_hWnd);
   if (Settings().MenuPosTray == 1) DeleteTrayIcon(m_hWnd);
+  StopOutsideComponents();
+  FreeHotKeyList();
   // The second load request switches the taskbar filter off again.
   SHLoadInProc(CLSID_Graftling);
-  StopOutsideComponents();
   m_hiddenWindows.ShowAllAgain();
   RefreshTaskbarButtons();
   FreeMenuFont();

@@ -47,6 +47,8 @@ class CStowpouchDlg : public CDialog {
   void LoadIcons();
   void ExtendSystemMenu();
   void LayOutControls();
+  // True when a dialog of ours is open: it is brought to the front then.
+  bool BringOpenDialogForward();
   // The buttons' commands, also reached from the tray menu.
   bool OnButton(WORD id);
   // The options sheet, then the settings applied anew.
@@ -58,6 +60,13 @@ class CStowpouchDlg : public CDialog {
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
   void OnSystemHotKey(LPARAM lParam);
   bool Confirm(UINT textId, int32_t& dontAskAgain);
+  // The Exit command and an installer's close: any tracked menu and open
+  // dialog are ended first, then the quit path runs, asking when `ask`.
+  void RequestQuit(bool ask);
+  // Whether a hotkey, a tray click or an outside program's request may run
+  // its command now.
+  bool TakesInputCommands() const;
+  void ResumePendingQuit();
   // The quit path past its confirmation: settings saved, the dialog ended.
   void Quit();
   // At log-off or shutdown: what the teardown would have saved.
@@ -75,4 +84,10 @@ class CStowpouchDlg : public CDialog {
   // dispatches the main window's messages (a posted WM_CLOSE, IDOK or
   // IDCANCEL), which must not stack a second confirmation on top.
   bool m_confirming = false;
+  // Menu loops under way on this thread (a tracked menu sends its owner
+  // WM_ENTERMENULOOP and WM_EXITMENULOOP).
+  int m_menuLoops = 0;
+  // An Exit command that waits for menus and dialogs to end.
+  bool m_quitPending = false;
+  bool m_tearingDown = false;
 };

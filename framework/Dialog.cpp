@@ -27,6 +27,12 @@ bool ReturnsResultDirectly(UINT message) {
   }
 }
 
+bool TakesNoKeys(HWND dialog, const MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
+  if (msg.hwnd != dialog && !IsChild(dialog, msg.hwnd)) return false;
+  return !IsWindowVisible(dialog);
+}
+
 }  // namespace
 
 CDialog::CDialog(UINT templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
@@ -71,6 +77,9 @@ void CDialog::RunModalLoop() {
       PostQuitMessage(static_cast<int>(msg.wParam));
       break;
     }
+    // A hidden dialog takes no keys: Enter, Escape or Alt+F4 would run its
+    // commands unseen, after a menu of a hidden window, say.
+    if (TakesNoKeys(dialog, msg)) continue;
     if (!IsDialogMessageA(dialog, &msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);

@@ -34,18 +34,24 @@ void UnregisterHotKeyItem(int32_t id) {
   GlobalDeleteAtom(static_cast<ATOM>(id));
 }
 
+const char kHotKeyHeldElsewhereText[] = "This hot key is already defined in other application";
+
+bool HotKeyFree(int32_t virtualKey, int32_t modifiers) {
+  // The system knows best who holds a combination: try it for a moment.
+  const UniqueGlobalAtom atom(GlobalAddAtomA(kTrialAtomName));
+  if (!RegisterHotKey(MainWindow(), atom.Get(), static_cast<UINT>(modifiers),
+                      static_cast<UINT>(virtualKey)))
+    return false;
+  UnregisterHotKey(MainWindow(), atom.Get());
+  return true;
+}
+
 bool CheckSystemHotKey(int32_t virtualKey, int32_t modifiers, std::string& name) {
   if (const char* reserved = FindReservedHotKey(virtualKey, modifiers)) {
     name = reserved;
     return true;
   }
-  // The system knows best who holds a combination: try it for a moment.
-  const UniqueGlobalAtom atom(GlobalAddAtomA(kTrialAtomName));
-  if (RegisterHotKey(MainWindow(), atom.Get(), static_cast<UINT>(modifiers),
-                     static_cast<UINT>(virtualKey))) {
-    UnregisterHotKey(MainWindow(), atom.Get());
-    return false;
-  }
-  name = "This hot key is already defined in other application";
+  if (HotKeyFree(virtualKey, modifiers)) return false;
+  name = kHotKeyHeldElsewhereText;
   return true;
 }

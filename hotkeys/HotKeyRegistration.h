@@ -16,3 +16,8 @@ void UnregisterHotKeyItem(int32_t id);
 // something outside the shortcut list holds it (another program, or this
 // one's menu hotkey); `name` then says which.
 bool CheckSystemHotKey(int32_t virtualKey, int32_t modifiers, std::string& name);
+
+// True when the combination can be registered now (tried for a moment).
+bool HotKeyFree(int32_t virtualKey, int32_t modifiers);
+// What the shortcut dialogs say of a combination another program holds.
+extern const char kHotKeyHeldElsewhereText[];

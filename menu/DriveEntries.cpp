@@ -11,16 +11,16 @@
 namespace {
 
 // A removable drive without a medium would otherwise make the system ask
-// the user to insert one.
+// the user to insert one. This thread's mode only: the process's is shared.
 class CriticalErrorsOff {
  public:
-  CriticalErrorsOff() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-  ~CriticalErrorsOff() { SetErrorMode(previous_); }
+  CriticalErrorsOff() { SetThreadErrorMode(SEM_FAILCRITICALERRORS, &previous_); }
+  ~CriticalErrorsOff() { SetThreadErrorMode(previous_, nullptr); }
   CriticalErrorsOff(const CriticalErrorsOff&) = delete;
   CriticalErrorsOff& operator=(const CriticalErrorsOff&) = delete;
 
  private:
-  UINT previous_;
+  DWORD previous_ = 0;
 };
 
 std::string ByteSizeText(DWORD count) {
@@ -39,29 +39,35 @@ int BlankWidth(HFONT font) {
   return size.cx;
 }
 
-}  // namespace
-
-bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int sizeWanted) {
+bool QueryDriveSpace(const char* root, ULARGE_INTEGER& total, ULARGE_INTEGER& totalFree) {
   const GetDiskFreeSpaceExFunction diskFreeSpaceEx = DiskFreeSpaceEx();
   if (!diskFreeSpaceEx) return false;
-  amount = 0;
-  ULARGE_INTEGER available{}, total{}, totalFree{};
-  {
-    const CriticalErrorsOff quiet;
-    if (!diskFreeSpaceEx(root, &available, &total, &totalFree)) return false;
-  }
-  const uint64_t count = sizeWanted == 1 ? total.QuadPart : totalFree.QuadPart;
+  ULARGE_INTEGER available{};
+  const CriticalErrorsOff quiet;
+  return diskFreeSpaceEx(root, &available, &total, &totalFree) != FALSE;
+}
+
+void FormatByteCount(uint64_t count, std::string& text, int32_t& amount) {
   const int shift = DriveSpaceShift(count);
   if (shift == 0) {
     const std::string size = ByteSizeText(static_cast<DWORD>(count));
     text = size + " free";
     amount = AmountFromByteSizeText(size);
-    return true;
+    return;
   }
   const ShiftedDriveSpace shifted =
       ShiftDriveSpace(shift, ByteSizeText(static_cast<DWORD>(count >> shift)));
   text = shifted.text;
   amount = shifted.amount;
+}
+
+}  // namespace
+
+bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int sizeWanted) {
+  amount = 0;
+  ULARGE_INTEGER total{}, totalFree{};
+  if (!QueryDriveSpace(root, total, totalFree)) return false;
+  FormatByteCount(sizeWanted == 1 ? total.QuadPart : totalFree.QuadPart, text, amount);
   return true;
 }
 
@@ -72,7 +78,11 @@ bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
   std::string text = std::string(1, letter) + " Drive";
   std::string space;
   int32_t amount = 0;
-  if (FormatDriveSpace(rootPath.c_str(), space, amount, 0)) {
+  // One query serves the free amount and the total.
+  ULARGE_INTEGER total{}, totalFree{};
+  const bool queried = QueryDriveSpace(rootPath.c_str(), total, totalFree);
+  if (queried) {
+    FormatByteCount(totalFree.QuadPart, space, amount);
     const int blankWidth = BlankWidth(font);
     const int blanks = (blankWidth > 0 ? driveBarWidth / blankWidth : 0) + 3;
     text += "(" + space + ")" + std::string(static_cast<std::size_t>(blanks), ' ');
@@ -84,7 +94,10 @@ bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
   if (findKeyText && findKeyText(rootPath, keyText)) text += "\t" + keyText;
   SetMenuText(record->szText, text);
 
-  int32_t total = 0;
-  if (FormatDriveSpace(rootPath.c_str(), space, total, 1)) record->nTotalMB = total;
+  if (queried) {
+    int32_t totalAmount = 0;
+    FormatByteCount(total.QuadPart, space, totalAmount);
+    record->nTotalMB = totalAmount;
+  }
   return AppendRootItem(root, record);
 }

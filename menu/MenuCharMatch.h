@@ -8,3 +8,7 @@
 // selected one itself, whose text begins with `typed` without regard to
 // case (ASCII letters); -1 when no text does. Separators have empty texts.
 int MenuCharMatch(const std::vector<std::string>& texts, int selected, char typed);
+
+// How many texts begin with `typed`, as MenuCharMatch compares: a letter
+// that only one item begins with chooses that item, as a mnemonic does.
+int CountMenuCharMatches(const std::vector<std::string>& texts, char typed);

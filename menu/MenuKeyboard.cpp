@@ -21,5 +21,8 @@ LRESULT AnswerMenuChar(HMENU menu, char typed) {
   }
   const int match = MenuCharMatch(texts, selected, typed);
   if (match < 0) return MAKELRESULT(0, MNC_IGNORE);
-  return MAKELRESULT(static_cast<WORD>(match), MNC_SELECT);
+  // Some menus (Wine's) do not act on MNC_SELECT; a unique letter needs no
+  // selection first.
+  const UINT action = CountMenuCharMatches(texts, typed) == 1 ? MNC_EXECUTE : MNC_SELECT;
+  return MAKELRESULT(static_cast<WORD>(match), action);
 }

@@ -22,7 +22,11 @@ namespace {
 LONG g_menuBusy = 0;  // 1 while a pouch menu is under way
 
 int CompareTitlesIgnoringCase(const std::string& a, const std::string& b) {
-  return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) - 2;
+  const int order =
+      CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1);
+  // 0 is a failure, not "less": the bytes decide then, so the order holds.
+  if (order == 0) return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+  return order - 2;
 }
 
 bool DriveListed(char letter, const SettingsRecord& settings) {

@@ -47,5 +47,8 @@ UINT TrackMenuFromSurface(HMENU menu, int surface, int x, int y, HWND owner) {
   const UINT chosen = static_cast<UINT>(TrackPopupMenu(
       menu, TrackFlagsFor(placement), placement.point.x, placement.point.y, 0, owner, nullptr));
   PostMessageA(owner, WM_NULL, 0, 0);
+  // A hidden owner keeps the foreground after its menu; no control of it
+  // may hold the keyboard then.
+  if (!IsWindowVisible(owner)) SetFocus(nullptr);
   return chosen;
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/Controls.h"
+#include "framework/AppWindow.h"
 #include "framework/DataExchange.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
@@ -56,7 +57,8 @@ void SetDependentControls(HWND page, bool enable, std::initializer_list<int> ids
 
 }  // namespace
 
-CDisplayOption::CDisplayOption() : CPropertyPage(IDD_DISPLAY_OPTION) {}
+CDisplayOption::CDisplayOption(HotKeyRefusal refusal)
+    : CPropertyPage(IDD_DISPLAY_OPTION), m_refusal(std::move(refusal)) {}
 
 BOOL CDisplayOption::OnInitDialog() {
   m_values = Settings();
@@ -75,7 +77,12 @@ void CDisplayOption::DoDataExchange(CDataExchange* dx) {
   DDX_CBIndex(dx, IDC_HOT_KEY_MODIFIER, m_values.IndexFunctionKey);
 }
 
-bool CDisplayOption::OnCommand(WORD, WORD, HWND) {
+bool CDisplayOption::OnCommand(WORD id, WORD code, HWND) {
+  // Focus, drop-downs and the like change nothing.
+  const bool changed = (id == IDC_HOT_KEY_MODIFIER && code == CBN_SELCHANGE) ||
+                       (id == IDC_HOT_KEY_BOX && code == EN_CHANGE) ||
+                       (id != IDC_HOT_KEY_MODIFIER && id != IDC_HOT_KEY_BOX && code == BN_CLICKED);
+  if (!changed) return false;
   SetModified();
   ApplyEnablingRule();
   return false;
@@ -92,11 +99,22 @@ void CDisplayOption::ApplyEnablingRule() {
 
 BOOL CDisplayOption::OnApply() {
   UpdateData(TRUE);
+  // Only the key counts; the box allows no modifier anyway.
+  const LRESULT hotKey = SendMessageA(GetDlgItem(IDC_HOT_KEY_BOX), HKM_GETHOTKEY, 0, 0);
+  const int32_t virtualKey = static_cast<int32_t>(LOBYTE(LOWORD(hotKey)));
+  // A combination another program holds would register nothing: the page
+  // stays open for another choice.
+  if (m_refusal && m_values.MenuPosHotKey == 1 && virtualKey != 0) {
+    const std::string refusal = m_refusal(MenuHotKeyModifier(m_values.IndexFunctionKey),
+                                          static_cast<unsigned>(virtualKey));
+    if (!refusal.empty()) {
+      AppMessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+      return FALSE;
+    }
+  }
   SettingsRecord& record = Settings();
   for (const CheckBinding& check : kChecks) record.*check.field = m_values.*check.field;
   record.IndexFunctionKey = m_values.IndexFunctionKey;
-  // Only the key counts; the box allows no modifier anyway.
-  const LRESULT hotKey = SendMessageA(GetDlgItem(IDC_HOT_KEY_BOX), HKM_GETHOTKEY, 0, 0);
-  record.IndexVirtualKey = static_cast<int32_t>(LOBYTE(LOWORD(hotKey)));
+  record.IndexVirtualKey = virtualKey;
   return CPropertyPage::OnApply();
 }

@@ -4,12 +4,19 @@
 // the settings (when the main window hides or the program quits).
 #include <windows.h>
 
+#include <functional>
+#include <string>
+
 #include "framework/PropertySheet.h"
 #include "settings/SettingsRecord.h"
 
+// Why the menu hotkey's combination cannot be had (another program holds
+// it); empty when it is free.
+using HotKeyRefusal = std::function<std::string(unsigned modifiers, unsigned virtualKey)>;
+
 class CDisplayOption : public CPropertyPage {
  public:
-  CDisplayOption();
+  explicit CDisplayOption(HotKeyRefusal refusal = nullptr);
 
  protected:
   bool OnCommand(WORD id, WORD code, HWND control) override;
@@ -25,4 +32,5 @@ class CDisplayOption : public CPropertyPage {
   // The page's copy of the record; only the fields the page shows are
   // exchanged and written back.
   SettingsRecord m_values;
+  HotKeyRefusal m_refusal;
 };

@@ -37,7 +37,8 @@ void CSelectApplicationDialog::DoDataExchange(CDataExchange* dx) {
 }
 
 bool CSelectApplicationDialog::OnCommand(WORD id, WORD code, HWND) {
-  SetModified();
+  // Selections and focus in the list change nothing; Add and Delete mark
+  // the page only when the list changed.
   if (code != BN_CLICKED) return false;
   if (id == IDC_ADD_APPLICATION) {
     AddApplication();
@@ -47,6 +48,7 @@ bool CSelectApplicationDialog::OnCommand(WORD id, WORD code, HWND) {
     DeleteApplication();
     return true;
   }
+  SetModified();  // one of the kind boxes
   return false;
 }
 
@@ -63,6 +65,7 @@ void CSelectApplicationDialog::AddApplication() {
   m_captions.push_back(title);
   m_classNames.push_back(className);
   RefillList();
+  SetModified();
 }
 
 void CSelectApplicationDialog::DeleteApplication() {
@@ -72,6 +75,7 @@ void CSelectApplicationDialog::DeleteApplication() {
   if (static_cast<std::size_t>(row) < m_classNames.size())
     m_classNames.erase(m_classNames.begin() + row);
   RefillList();
+  SetModified();
 }
 
 void CSelectApplicationDialog::RefillList() {

@@ -20,8 +20,9 @@ BOOL CArrangeTaskbarDialog::OnInitDialog() {
 bool CArrangeTaskbarDialog::OnNotify(int id, NMHDR* header, LRESULT& result) {
   if (id != IDC_TASKBAR_ORDER || header->code != UDN_DELTAPOS) return false;
   // Under the control's default range, which runs downwards, the upper arrow
-  // proposes -1.
-  MoveSelectedRow(reinterpret_cast<const NMUPDOWN*>(header)->iDelta == -1 ? -1 : 1);
+  // proposes a negative step: -1, or more once the control accelerates.
+  const int delta = reinterpret_cast<const NMUPDOWN*>(header)->iDelta;
+  if (delta != 0) MoveSelectedRow(delta < 0 ? -1 : 1);
   // The control may take the change: its position means nothing here.
   result = 0;
   return true;

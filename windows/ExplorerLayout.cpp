@@ -42,7 +42,7 @@ void WaitUntilIdle(const ProcessList& started, DWORD idleWaitMs) {
 }
 
 BOOL CALLBACK CollectExplorerWindow(HWND window, LPARAM context) {
-  char className[256];
+  char className[257];  // a class name reaches 256 characters
   if (GetClassNameA(window, className, sizeof className) > 0 &&
       ClassNameEquals(className, "ExploreWClass"))
     reinterpret_cast<WindowList*>(context)->push_back(window);

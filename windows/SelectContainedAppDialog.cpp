@@ -52,7 +52,10 @@ void CSelectContainedAppDialog::OnOK() {
 }
 
 bool PickContainedApplication(HWND owner, std::string& title, std::string& className) {
-  CSelectContainedAppDialog dialog(owner);
+  // Owned by the page alone, the picker would leave the sheet's buttons and
+  // tabs usable under it: the whole top-level window is its owner.
+  const HWND root = owner ? GetAncestor(owner, GA_ROOT) : nullptr;
+  CSelectContainedAppDialog dialog(root ? root : owner);
   if (dialog.DoModal() != IDOK) return false;
   const SavedWindow& picked = dialog.Selected();
   if (!picked.StillThere()) return false;

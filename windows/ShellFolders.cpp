@@ -23,11 +23,9 @@ int OpenSpecialFolder(int csidl) {
   execute.lpIDList = location;
   execute.nShow = SW_SHOWNORMAL;
   const BOOL opened = ShellExecuteExA(&execute);
-  IMalloc* allocator = nullptr;
-  if (SUCCEEDED(SHGetMalloc(&allocator))) {
-    allocator->Free(location);
-    allocator->Release();
-  }
+  // The shell's allocator is the task allocator: freed even when
+  // SHGetMalloc would fail.
+  CoTaskMemFree(location);
   // A folder that the shell cannot open counts as missing, so that the web
   // browser's fallback gets its turn.
   return opened ? 1 : 0;

@@ -48,6 +48,14 @@ BOOL CALLBACK CollectCandidate(HWND window, LPARAM context) {
   return TRUE;
 }
 
+// The program's own windows are not the user's applications: they stay out
+// of the lists that show, hide and reorder them.
+bool OfThisProcess(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  return processId == GetCurrentProcessId();
+}
+
 CandidateList Candidates() {
   CandidateList candidates;
   EnumWindows(CollectCandidate, reinterpret_cast<LPARAM>(&candidates));
@@ -91,7 +99,7 @@ int EnumerateCandidateWindows(WindowList& list) {
 }
 
 int ClassifyBrowserFrame(HWND window) {
-  char className[256];
+  char className[257];  // a class name reaches 256 characters
   if (GetClassNameA(window, className, sizeof className) == 0) return -1;
   switch (ContentOfFrame(window, className)) {
     case FrameContent::kFolder:
@@ -143,7 +151,7 @@ int BuildOtherWindowList(WindowList& list, int includeMinimized) {
         (!contentMatters ||
          IsPouchWindowOfListedClass(ContentOfFrame(candidate.window, candidate.className.c_str()),
                                     settings));
-    if (!pouchWindow) list.push_back(candidate.window);
+    if (!pouchWindow && !OfThisProcess(candidate.window)) list.push_back(candidate.window);
   }
   return 1;
 }

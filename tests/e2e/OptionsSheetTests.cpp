@@ -154,6 +154,61 @@ TEST_F(OptionsSheetTest, OkOnTheFirstPageWritesItAtOnceAndLeavesTheDisplayAlone)
   EXPECT_EQ(ReadSetting("MenuPosTray"), 1u);
 }
 
+// Apply lights up on a change only, not on focus, selection or drop-down.
+TEST_F(OptionsSheetTest, ApplyWaitsForAChange) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  OptionsSheet sheet(app);
+  ASSERT_TRUE(sheet.Open());
+  const HWND apply = GetDlgItem(sheet.Sheet(), 0x3021);  // the sheet's Apply button
+  const HWND select = sheet.Page(0);
+  const HWND list = Control(select, IDC_USER_APPLICATIONS);
+  Send(select, WM_COMMAND, MAKEWPARAM(IDC_USER_APPLICATIONS, LBN_SETFOCUS),
+       reinterpret_cast<LPARAM>(list));
+  Send(select, WM_COMMAND, MAKEWPARAM(IDC_USER_APPLICATIONS, LBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(list));
+  const HWND display = sheet.Page(1);
+  const HWND modifier = Control(display, IDC_HOT_KEY_MODIFIER);
+  Send(display, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_MODIFIER, CBN_DROPDOWN),
+       reinterpret_cast<LPARAM>(modifier));
+  Send(display, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_MODIFIER, CBN_SETFOCUS),
+       reinterpret_cast<LPARAM>(modifier));
+  EXPECT_FALSE(IsWindowEnabled(apply));
+  Click(display, IDC_MENU_LOGO);
+  EXPECT_TRUE(IsWindowEnabled(apply));
+  sheet.Press(PSBTN_CANCEL);
+  ASSERT_TRUE(sheet.Closed());
+}
+
+// A menu hotkey another program holds would register nothing: Apply says so
+// in the shortcut dialogs' words and the sheet stays.
+TEST_F(OptionsSheetTest, AMenuHotKeyAnotherProgramHoldsIsRefused) {
+  farm::WindowFarm farm;
+  ASSERT_TRUE(farm.Running());
+  ASSERT_TRUE(farm.HoldHotKey(MOD_CONTROL, 'Z'));
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  OptionsSheet sheet(app);
+  ASSERT_TRUE(sheet.Open());
+  const HWND page = sheet.Page(1);
+  const HWND modifiers = Control(page, IDC_HOT_KEY_MODIFIER);
+  Send(modifiers, CB_SETCURSEL, 1);
+  Send(page, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_MODIFIER, CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(modifiers));
+  Send(Control(page, IDC_HOT_KEY_BOX), HKM_SETHOTKEY, 'Z');
+  sheet.Press(PSBTN_APPLYNOW);
+  const HWND box = app.WaitForMessageBox();
+  ASSERT_NE(nullptr, box);
+  EXPECT_NE(std::string::npos,
+            Stowpouch::MessageBoxText(box).find("This hot key is already defined in other application"));
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(IsWindow(sheet.Sheet()));
+  sheet.Press(PSBTN_CANCEL);
+  ASSERT_TRUE(sheet.Closed());
+  EXPECT_EQ(nullptr, app.ShownMessageBox()) << "start-up and the sheet's end say nothing";
+}
+
 TEST_F(OptionsSheetTest, CtrlQTypedIntoTheBoxWithCtrlChosenBecomesTheMenuHotKey) {
   Stowpouch app;
   ASSERT_TRUE(app.Ready());

@@ -1,9 +1,10 @@
 // The pouch menu of the running program: opened by the menu hotkey, walked
-// with the keyboard, and refused a second time while it is open. (Letters
-// select items through WM_MENUCHAR's MNC_SELECT, which Wine's menus do not
-// act on; the answer itself is checked in the menu tests.)
+// with the keyboard, and refused a second time while it is open. (Wine's
+// menus act on WM_MENUCHAR's MNC_EXECUTE only: a letter that begins several
+// items, answered with MNC_SELECT, is checked in the menu tests.)
 #include "Harness.h"
 #include "common/SharedNames.h"
+#include "resources/resource.h"
 #include "tests/support/farm/WindowFarmClient.h"
 
 namespace e2e {
@@ -89,6 +90,76 @@ TEST_F(PouchMenuTest, MinimizeRestoreAllTwiceLeavesTheMinimizedAsTheyWere) {
   EXPECT_TRUE(WaitUntil([&] { return !IsIconic(banana); }));
   EXPECT_TRUE(IsIconic(apple));
 }
+
+// Wine's menus act on MNC_EXECUTE only: a letter that begins one item alone
+// chooses it.
+TEST_F(PouchMenuTest, ALetterThatOnlyOneItemBeginsWithChoosesIt) {
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageA(app.Window(), StowpouchMessage(), kMsgLaunchShortcut, 0);
+  ASSERT_NE(app.WaitForPopupMenu(), nullptr);
+  ASSERT_TRUE(PressKey('A'));
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(apple) && ShownMenus(app) == 0; }));
+}
+
+// After its menu the hidden main window keeps the foreground, but no key
+// may reach it: Escape once more, out of habit, must not quit.
+TEST_F(PouchMenuTest, EscapeAfterTheMenuOfTheHiddenWindowDoesNothing) {
+  ResetSettings({{"QueryQuit", 1}, {"QueryHide", 1}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageA(app.Window(), WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !Visible(app.Window()); }));
+  PostMessageA(app.Window(), StowpouchMessage(), kMsgLaunchShortcut, 0);
+  ASSERT_NE(app.WaitForPopupMenu(), nullptr);
+  ASSERT_TRUE(PressKey(VK_ESCAPE));
+  ASSERT_TRUE(WaitUntil([&] { return ShownMenus(app) == 0; }));
+  ASSERT_TRUE(PressKey(VK_ESCAPE));
+  // Nothing outside shows that a key was dropped, and Wine hands the spy no
+  // key messages: the quit it would start is given a few seconds to show.
+  WaitUntil([&] { return !app.process().Running(); }, 4000);
+  ASSERT_TRUE(app.process().Running()) << "Escape quit the hidden program";
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(app.InformationDialog(), nullptr);
+  EXPECT_FALSE(Visible(app.Window()));
+}
+
+// The teardown rebuilds the taskbar buttons, which lets the queue through:
+// a hotkey queued behind the quit must not open the menu on a window being
+// destroyed.
+TEST_F(PouchMenuTest, AHotKeyQueuedBehindTheQuitOpensNothing) {
+  ResetSettings({{"QueryQuit", 1}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageA(app.Window(), WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+  PostMessageA(app.Window(), WM_HOTKEY, 'Q', MAKELPARAM(MOD_WIN, 'Q'));
+  ASSERT_TRUE(app.process().WaitForExit()) << "still running, menu shown: " << app.PopupMenu();
+  EXPECT_EQ(0u, app.process().ExitCode());
+}
+
+// A quit request (the Exit command, "Stowpouch.exe /close") ends the open
+// menu instead of waiting for it.
+class QuitWithTheMenuOpenTest : public PouchMenuTest, public testing::WithParamInterface<bool> {};
+
+TEST_P(QuitWithTheMenuOpenTest, EndsTheMenuAndTheProgram) {
+  ResetSettings({{"QueryQuit", 1}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageA(app.Window(), StowpouchMessage(), kMsgLaunchShortcut, 0);
+  ASSERT_NE(app.WaitForPopupMenu(), nullptr);
+  if (GetParam()) {
+    EXPECT_EQ(0u, RunToEnd(BinFolder() + "Stowpouch.exe", "/close"));
+  } else {
+    PostMessageA(app.Window(), WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+  }
+  ASSERT_TRUE(app.process().WaitForExit()) << "still running with its menu open";
+  EXPECT_EQ(0u, app.process().ExitCode());
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, QuitWithTheMenuOpenTest, testing::Bool(),
+                         [](const testing::TestParamInfo<bool>& info) {
+                           return info.param ? "CloseOption" : "ExitCommand";
+                         });
 
 }  // namespace
 }  // namespace e2e

@@ -38,6 +38,28 @@ INSTANTIATE_TEST_SUITE_P(Arguments, SecondStartTest, testing::Values("", "/hide"
                            return *info.param ? "HideOption" : "NoArguments";
                          });
 
+// Started together (the log-on shortcut and the user), both would pass a
+// look for the other's window; exactly one must go on.
+TEST_F(StowpouchTest, TwoStartsAtTheSameMomentRunOnce) {
+  Process copies[] = {{BinFolder() + "Stowpouch.exe", "", WorkFolder(), CREATE_SUSPENDED},
+                      {BinFolder() + "Stowpouch.exe", "", WorkFolder(), CREATE_SUSPENDED}};
+  ASSERT_TRUE(copies[0].Started() && copies[1].Started());
+  EXPECT_TRUE(copies[0].Resume() && copies[1].Resume());
+  EXPECT_TRUE(WaitUntil([&] { return !copies[0].Running() || !copies[1].Running(); }))
+      << "both copies keep running";
+  EXPECT_TRUE(WaitUntil([&] { return !WindowsOfClass(STOWPOUCH_WINDOW_CLASS).empty(); }));
+  EXPECT_EQ(1u, WindowsOfClass(STOWPOUCH_WINDOW_CLASS).size());
+  for (Process& copy : copies) {
+    if (!copy.Running()) {
+      EXPECT_EQ(0u, copy.ExitCode());
+      continue;
+    }
+    PostThreadMessageA(copy.MainThreadId(), WM_QUIT, 0, 0);
+    if (!copy.WaitForExit()) TerminateProcess(copy.Get(), 1);
+    copy.WaitForExit();
+  }
+}
+
 // ---- "/hide" --------------------------------------------------------------------
 
 struct CommandLineCase {

@@ -95,6 +95,23 @@ TEST_F(TrayIconTest, TheTrayMenuShowsAndHidesTheMainWindow) {
   EXPECT_EQ(nullptr, app.InformationDialog());
 }
 
+// With a dialog open, "Hide Stowpouch" brings that dialog back, as every
+// other entry does, instead of hiding the window that waits for it.
+TEST_F(TrayIconTest, HideWithADialogOpenBringsTheDialogBack) {
+  ResetSettings({{"QueryHide", 1}});
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  PostMessageA(app.Window(), WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED), 0);
+  const HWND about = app.WaitForDialog("About Stowpouch");
+  ASSERT_NE(nullptr, about);
+  ChooseFromTrayMenu(app, 2);
+  ASSERT_TRUE(WaitUntil([&] { return app.PopupMenu() == nullptr; }));
+  ASSERT_TRUE(app.Settle());
+  EXPECT_TRUE(Visible(app.Window()));
+  EXPECT_TRUE(IsWindowVisible(about));
+  PostMessageA(about, WM_COMMAND, IDCANCEL, 0);
+}
+
 // ---- real clicks in the tray ---------------------------------------------------
 
 // The colour most of the program's 16 x 16 icon is painted in.

@@ -21,6 +21,9 @@ TEST(MenuCharMatch, NextMatchAfterTheSelectionWrappingRound) {
     EXPECT_EQ(MenuCharMatch(texts, c.selected, c.typed), c.expected)
         << "selected " << c.selected << " typed " << static_cast<int>(c.typed);
   EXPECT_EQ(MenuCharMatch({}, -1, 'a'), -1);
+  EXPECT_EQ(CountMenuCharMatches(texts, 'D'), 4);
+  EXPECT_EQ(CountMenuCharMatches(texts, 'f'), 1);
+  EXPECT_EQ(CountMenuCharMatches(texts, '\0'), 0);
 }
 
 }  // namespace

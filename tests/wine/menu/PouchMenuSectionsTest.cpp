@@ -110,6 +110,7 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
   EXPECT_EQ(record->nKind, 4);
 }
 
+// One item beginning with the letter is chosen at once, as a mnemonic is.
 TEST_F(PouchMenuSectionsTest, ALetterSelectsTheNextItemBeginningWithIt) {
   const UniqueMenu root(CreatePopupMenu());
   LastRootItemId() = -1;
@@ -120,7 +121,7 @@ TEST_F(PouchMenuSectionsTest, ALetterSelectsTheNextItemBeginningWithIt) {
   }
   AppendRootItem(root.Get(), nullptr);  // a separator
   EXPECT_EQ(AnswerMenuChar(root.Get(), 'A'), MAKELRESULT(0, MNC_SELECT));
-  EXPECT_EQ(AnswerMenuChar(root.Get(), 'b'), MAKELRESULT(1, MNC_SELECT));
+  EXPECT_EQ(AnswerMenuChar(root.Get(), 'b'), MAKELRESULT(1, MNC_EXECUTE));
   MENUITEMINFOA selected{};
   selected.cbSize = sizeof selected;
   selected.fMask = MIIM_STATE;

@@ -32,7 +32,7 @@ class SelectContainedAppDialogTest : public FarmTest {
  protected:
   // Runs the pick while `drive` works the dialog; a dialog still open after
   // it is cancelled, so that a failed step cannot hold the test up.
-  Pick PickWhile(const std::function<void(HWND dialog)>& drive) {
+  Pick PickWhile(const std::function<void(HWND dialog)>& drive, HWND owner = nullptr) {
     std::thread driver([&] {
       HWND dialog = nullptr;
       if (WaitUntil([&] {
@@ -43,7 +43,7 @@ class SelectContainedAppDialogTest : public FarmTest {
       if (!WaitUntil([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     Pick pick{false};
-    pick.picked = PickContainedApplication(nullptr, pick.title, pick.className);
+    pick.picked = PickContainedApplication(owner, pick.title, pick.className);
     driver.join();
     return pick;
   }
@@ -99,6 +99,26 @@ TEST_F(SelectContainedAppDialogTest, AnApplicationClosedBeforeThePickGivesNothin
   EXPECT_FALSE(pick.picked);
   EXPECT_EQ(pick.title, "unchanged");
   EXPECT_EQ(pick.className, "unchanged");
+}
+
+// Asked from a page of a sheet, the picker disables the whole sheet, not the
+// page alone.
+TEST_F(SelectContainedAppDialogTest, ThePageAsksButTheWholeTopLevelWindowWaits) {
+  const HWND sheet = CreateWindowExA(0, "STATIC", "sheet", WS_POPUP | WS_VISIBLE, 0, 0, 200, 200,
+                                     nullptr, nullptr, nullptr, nullptr);
+  const HWND page = CreateWindowExA(0, "STATIC", "page", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100,
+                                    sheet, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(sheet && page);
+  bool sheetDisabled = false;
+  PickWhile(
+      [&](HWND dialog) {
+        sheetDisabled = !IsWindowEnabled(sheet);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      },
+      page);
+  EXPECT_TRUE(sheetDisabled);
+  EXPECT_TRUE(IsWindowEnabled(sheet));
+  DestroyWindow(sheet);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Which farm windows land in which list, for the kind switches that matter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <array>
 #include <map>
 
@@ -180,6 +182,19 @@ TEST(WindowListsCase, ClassNamesMatchWithoutRegardToCase) {
   WindowList others;
   BuildOtherWindowList(others, 1);
   EXPECT_TRUE(lowerCaseFarm.Own(others).empty());
+}
+
+// The program's own windows (the main window, its dialogs) are no
+// application of the user's.
+TEST(WindowListsCase, TheProgramsOwnWindowsAreNoOtherWindows) {
+  Settings() = SettingsRecord();
+  const HWND own = CreateWindowExA(0, "STATIC", "Own window", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(own, nullptr);
+  WindowList others;
+  BuildOtherWindowList(others, 1);
+  EXPECT_EQ(std::count(others.begin(), others.end(), own), 0);
+  DestroyWindow(own);
 }
 
 }  // namespace
