@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr char kPlaceholder[] = "%1";
-constexpr char kQuotedPlaceholder[] = "\"%1\"";
-
 const char* ResultDescription(long long result) {
   switch (result) {
     case 0: return "The operating system is out\nof memory or resources.";
@@ -30,17 +27,6 @@ const char* ResultDescription(long long result) {
 }
 
 }  // namespace
-
-std::string CutAtPlaceholder(const std::string& commandLine) {
-  std::string::size_type cut = commandLine.find(kQuotedPlaceholder);
-  if (cut == std::string::npos) cut = commandLine.find(kPlaceholder);
-  return commandLine.substr(0, cut);
-}
-
-std::string CommandLineForTarget(const std::string& commandLine, const std::string& target) {
-  const bool quote = target.find(' ') != std::string::npos;
-  return CutAtPlaceholder(commandLine) + ' ' + (quote ? '"' + target + '"' : target);
-}
 
 std::string HyperlinkErrorText(long long result) {
   const char* description = ResultDescription(result);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "about/LinkText.h"
+#include "common/HandlerCommandLine.h"
 #include "framework/Registry.h"
 
 namespace {

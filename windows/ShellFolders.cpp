@@ -4,6 +4,7 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include "common/HandlerCommandLine.h"
 #include "framework/Registry.h"
 
 bool ReadShellFolderPath(const char* valueName, std::string& path) {
@@ -47,7 +48,9 @@ void OpenWebBrowser() {
   if (!ReadClassesDefault(".htm", fileType) ||
       !ReadClassesDefault(fileType + "\\shell\\open\\command", command))
     return;
-  WinExec(command.c_str(), SW_SHOWNORMAL);
+  // Started with no page: the handler's placeholder would reach it as a
+  // literal "%1".
+  WinExec(CutAtPlaceholder(command).c_str(), SW_SHOWNORMAL);
 }
 
 namespace {
