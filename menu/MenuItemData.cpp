@@ -1,5 +1,7 @@
 #include "menu/MenuItemData.h"
 
+#include <string>
+
 #include "menu/MenuIds.h"
 
 std::vector<std::unique_ptr<MenuItemData>>& MenuItemList() {
@@ -32,15 +34,46 @@ int32_t& LastRootItemId() {
   return id;
 }
 
-bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
-  // A separator is still drawn by us; marked as one, the arrow keys pass it.
-  UINT flags = record ? MF_OWNERDRAW : MF_OWNERDRAW | MF_SEPARATOR;
-  UINT_PTR item = record ? static_cast<UINT_PTR>(record->nID) : menu_id::kSeparator;
-  if (submenu) {
-    flags |= MF_POPUP;
-    item = reinterpret_cast<UINT_PTR>(submenu);
+namespace {
+
+// The item's text as a menu string: what screen readers and GetMenuString
+// give, never seen. An ampersand is doubled, or the menu would take the
+// letter after it as the item's mnemonic and choose it without asking us;
+// the blanks that make room for a drive's bar are not text.
+std::string AccessibleText(const std::string& drawn) {
+  const std::string::size_type tab = drawn.find('\t');
+  std::string shown = drawn.substr(0, tab);
+  shown.erase(shown.find_last_not_of(' ') + 1);  // all blanks: nothing left
+  if (tab != std::string::npos) shown += drawn.substr(tab);
+  std::string text;
+  for (const char c : shown) {
+    if (c == '&') text += '&';
+    text += c;
   }
-  return AppendMenuA(menu, flags, item, reinterpret_cast<LPCSTR>(record)) != FALSE;
+  return text;
+}
+
+}  // namespace
+
+bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+  // A separator is still drawn by us; marked as one, the arrow keys pass it.
+  item.fType = record ? MFT_OWNERDRAW : MFT_OWNERDRAW | MFT_SEPARATOR;
+  item.wID = record ? static_cast<UINT>(record->nID) : menu_id::kSeparator;
+  item.dwItemData = reinterpret_cast<ULONG_PTR>(record);
+  std::string text;
+  if (record) {
+    text = AccessibleText(record->szText);
+    item.fMask |= MIIM_STRING;
+    item.dwTypeData = &text[0];
+  }
+  if (submenu) {
+    item.fMask |= MIIM_SUBMENU;
+    item.hSubMenu = submenu;
+  }
+  return InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item) != FALSE;
 }
 
 bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu) {

@@ -113,6 +113,11 @@ TEST_F(DriveEntriesTest, DriveWithAShortcutKeyShowsItAfterThePadding) {
   EXPECT_EQ(text.substr(tab + 1), key);
   EXPECT_EQ(TrailingBlanks(text.substr(0, tab)),
             static_cast<std::size_t>(kBarWidth / BlankWidth(nullptr) + 3));
+  // The blanks only make room for the bar: a screen reader is spared them.
+  char string[MAX_PATH] = "";
+  GetMenuStringA(menu_.Get(), 0, string, sizeof string, MF_BYPOSITION);
+  const std::string label = text.substr(0, tab);
+  EXPECT_EQ(string, label.substr(0, label.find_last_not_of(' ') + 1) + text.substr(tab));
   EXPECT_EQ(std::string(Append('C').szText).find('\t'), std::string::npos);
 }
 

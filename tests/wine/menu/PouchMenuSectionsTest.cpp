@@ -40,6 +40,14 @@ std::vector<Item> ItemsOf(HMENU menu) {
     if (!(info.fType & MFT_SEPARATOR)) {
       EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << i;
     }
+    // Screen readers read the menu string: the drawn text, its ampersands
+    // doubled so that none reads as a mnemonic.
+    char string[2 * MAX_PATH] = "";
+    GetMenuStringA(menu, static_cast<UINT>(i), string, sizeof string, MF_BYPOSITION);
+    std::string drawn = record ? record->szText : "";
+    for (std::size_t at = drawn.find('&'); at != std::string::npos; at = drawn.find('&', at + 2))
+      drawn.insert(at, 1, '&');
+    EXPECT_EQ(string, drawn) << i;
     items.push_back({static_cast<int32_t>(info.wID), record ? record->szText : ""});
   }
   return items;
@@ -92,6 +100,7 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
   KindTitles many;
   const HWND window = GetDesktopWindow();
   many.titles.assign(120, std::string(300, 'x'));
+  many.titles[1] = "Tom & Jerry &Co";
   many.windows.assign(120, window);
   int32_t listed = 0;
   LastRootItemId() = -1;
@@ -104,6 +113,7 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
   EXPECT_EQ(items.back().id, 2823);
   EXPECT_EQ(LastRootItemId(), 2823);
   EXPECT_EQ(items.back().text, std::string(259, 'x'));
+  EXPECT_EQ(items[1].text, "Tom & Jerry &Co");
   const MenuItemData* record = FindMenuItemRecord(2800);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->hWnd, window);
