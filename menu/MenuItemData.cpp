@@ -21,7 +21,12 @@ void SetMenuWindow(MenuItemData& record, HWND window) {
   record.nWindowThread = GetWindowThreadProcessId(window, nullptr);
 }
 
-void FreeMenuItemRecords() { MenuItemList().clear(); }
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+void FreeMenuItemRecords() {
+  LastRootRecord() = nullptr;
+  MenuItemList().clear();
+}
 
 MenuItemData* FindMenuItemRecord(int32_t id) {
   for (const auto& record : MenuItemList())
@@ -34,6 +39,15 @@ int32_t& LastRootItemId() {
   return id;
 }
 
+const MenuItemData*& LastRootRecord() {
+  static const MenuItemData* record = nullptr;
+  return record;
+}
+
+bool IsLastRootItem(const MenuItemData* record) {
+  return record && record == LastRootRecord();
+}
+
 namespace {
 
 // The item's text as a menu string: what screen readers and GetMenuString
@@ -41,10 +55,9 @@ namespace {
 // letter after it as the item's mnemonic and choose it without asking us;
 // the blanks that make room for a drive's bar are not text.
 std::string AccessibleText(const std::string& drawn) {
-  const std::string::size_type tab = drawn.find('\t');
-  std::string shown = drawn.substr(0, tab);
-  shown.erase(shown.find_last_not_of(' ') + 1);  // all blanks: nothing left
-  if (tab != std::string::npos) shown += drawn.substr(tab);
+  const ItemTextParts parts = SplitAtLastTab(drawn);
+  std::string shown = WithoutTrailingBlanks(parts.label);
+  if (parts.hasKey) shown += '\t' + parts.key;
   std::string text;
   for (const char c : shown) {
     if (c == '&') text += '&';
@@ -60,11 +73,12 @@ bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
   item.cbSize = sizeof item;
   item.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
   // A separator is still drawn by us; marked as one, the arrow keys pass it.
-  item.fType = record ? MFT_OWNERDRAW : MFT_OWNERDRAW | MFT_SEPARATOR;
+  const bool separator = !record || record->nID == menu_id::kSeparator;
+  item.fType = separator ? MFT_OWNERDRAW | MFT_SEPARATOR : MFT_OWNERDRAW;
   item.wID = record ? static_cast<UINT>(record->nID) : menu_id::kSeparator;
   item.dwItemData = reinterpret_cast<ULONG_PTR>(record);
   std::string text;
-  if (record) {
+  if (!separator) {
     text = AccessibleText(record->szText);
     item.fMask |= MIIM_STRING;
     item.dwTypeData = &text[0];
@@ -79,5 +93,6 @@ bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
 bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu) {
   if (!AppendOwnerDrawnItem(root, record, submenu)) return false;
   LastRootItemId() = record ? record->nID : menu_id::kSeparator;
+  LastRootRecord() = record;
   return true;
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "menu/MenuItemText.h"
+
 struct MenuItemData {
   char szText[MAX_PATH];  // may hold a tab and a shortcut-key text
   HWND hWnd;              // pouch-window items
@@ -28,10 +30,14 @@ struct MenuItemData {
 // for the listed window.
 void SetMenuWindow(MenuItemData& record, HWND window);
 
-// Copies text into a record's text field, cut to what the field holds.
+// Whether the byte begins a double-byte character in the ANSI code page.
+bool IsAnsiLeadByte(unsigned char byte);
+
+// Copies text into a record's text field, cut to what the field holds and
+// never inside a double-byte character.
 template <std::size_t N>
 void SetMenuText(char (&field)[N], const std::string& text) {
-  const std::size_t length = text.size() < N - 1 ? text.size() : N - 1;
+  const std::size_t length = CutLength(text, N - 1, IsAnsiLeadByte);
   text.copy(field, length);
   field[length] = '\0';
 }
@@ -47,8 +53,15 @@ MenuItemData* FindMenuItemRecord(int32_t id);
 // The identifier of the item last appended to the root menu; -1 before the
 // first.
 int32_t& LastRootItemId();
+// The record of that item. Null before the first.
+const MenuItemData*& LastRootRecord();
+// Whether the item carrying `record` is the root's last, where the logo
+// band ends. A separator of the root has a record of its own for this:
+// every separator has the same identifier.
+bool IsLastRootItem(const MenuItemData* record);
 
-// Appends an owner-drawn item carrying `record` (null for a separator);
+// Appends an owner-drawn item carrying `record` (null, or a record with the
+// separator's identifier, for a separator);
 // `submenu` makes it the entry that opens that submenu.
 bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu = nullptr);
 // The same on the root menu, which also moves LastRootItemId.

@@ -218,8 +218,8 @@ void FinishLogoBand(HDC dc, const MenuRect& item, const MenuLook& look) {
     AskWhetherToUseSmallIcons();
 }
 
-void PaintLogoBand(HDC dc, const MenuItemCells& cells, const MenuRect& item, int32_t id,
-                   const MenuLook& look) {
+void PaintLogoBand(HDC dc, const MenuItemCells& cells, const MenuRect& item,
+                   const MenuItemData* record, const MenuLook& look) {
   if (g_state.LogoDrawn) return;
   if (look.logo && !cells.logo.IsEmpty()) {
     const RECT band = ToRect(cells.logo);
@@ -227,7 +227,7 @@ void PaintLogoBand(HDC dc, const MenuItemCells& cells, const MenuRect& item, int
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
   }
-  if (id == LastRootItemId()) FinishLogoBand(dc, item, look);
+  if (IsLastRootItem(record)) FinishLogoBand(dc, item, look);
 }
 
 HDC MeasureDC() {
@@ -315,7 +315,7 @@ void DrawMenuItem(const DRAWITEMSTRUCT& request) {
   const bool submenuItem = menu_id::IsSubmenuItemId(id);
   const MenuRect item = FromRect(request.rcItem);
   const MenuItemCells cells = ItemCells(item, g_metrics, look, submenuItem);
-  PaintLogoBand(dc, cells, item, id, look);
+  PaintLogoBand(dc, cells, item, reinterpret_cast<const MenuItemData*>(request.itemData), look);
 
   const bool selected = (request.itemState & ODS_SELECTED) != 0;
   const COLORREF oldText =

@@ -40,7 +40,7 @@ KindCounts CountKinds(const PouchLists& lists) {
 }
 
 void AppendSectionSeparator(HMENU root) {
-  if (LastRootItemId() != -1) AppendRootItem(root, nullptr);
+  if (LastRootItemId() != -1) AppendRootItem(root, NewMenuItemRecord(menu_id::kSeparator));
 }
 
 bool AppendSubmenuEntry(HMENU root, HMENU submenu, int32_t id, UINT nameId) {

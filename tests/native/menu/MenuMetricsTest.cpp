@@ -79,4 +79,23 @@ TEST(MenuItemText, LabelAndKeyAtTheLastTabAndTrailingBlanks) {
   EXPECT_EQ(WithoutTrailingBlanks("   "), "");
 }
 
+// Lead bytes as in the Japanese code page.
+bool ShiftJisLead(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+TEST(MenuItemText, ACutNeverSplitsADoubleByteCharacter) {
+  const std::string kanji = "\x93\xFA";  // one character, two bytes
+  EXPECT_EQ(CutLength("ab" + kanji, 3, ShiftJisLead), 2u);
+  EXPECT_EQ(CutLength("ab" + kanji, 4, ShiftJisLead), 4u);
+  // A trail byte may look like a lead byte; it is never taken for one.
+  EXPECT_EQ(CutLength("\x93\x93" + kanji, 3, ShiftJisLead), 2u);
+  EXPECT_EQ(CutLength(kanji + kanji + "c", 5, ShiftJisLead), 5u);
+  EXPECT_EQ(CutLength("a\x93\x81\x93", 3, ShiftJisLead), 3u);
+  // A lead byte with nothing after it counts alone; short texts stay whole.
+  EXPECT_EQ(CutLength("ab\x93", 3, ShiftJisLead), 3u);
+  EXPECT_EQ(CutLength("abc", 259, ShiftJisLead), 3u);
+  EXPECT_EQ(CutLength(std::string(300, 'x'), 259, ShiftJisLead), 259u);
+}
+
 }  // namespace

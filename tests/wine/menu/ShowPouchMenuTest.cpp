@@ -34,6 +34,7 @@ struct Tracked {
   Items items;                  // the root
   std::vector<Items> submenus;  // in root order
   int faults = 0;  // items not owner-drawn, or whose record names another id
+  std::vector<int> bandEnds;  // the root's items where the logo band ends
   bool nestedRefused = false;  // a second call: 0, and no menu or record more
   std::function<void()> whenOffered;  // runs as the root comes to tracking
 };
@@ -54,6 +55,7 @@ Items Walk(HMENU menu, std::vector<Items>* submenus) {
     if (menu_id::IsDriveId(id)) text = text.substr(0, text.find('('));
     if ((record && record->nID != id) || !(info.fType & (MFT_OWNERDRAW | MFT_SEPARATOR)))
       ++g_tracked->faults;
+    if (submenus && IsLastRootItem(record)) g_tracked->bandEnds.push_back(i);
     items.push_back({id, text});
     if (info.hSubMenu && submenus) submenus->push_back(Walk(info.hSubMenu, nullptr));
   }
@@ -170,7 +172,10 @@ TEST_F(ShowPouchMenuTest, WithoutPouchWindowsTheDrivesEndTheMenu) {
   settings.DisplayRemovable = settings.DisplayFixed = settings.DisplayRemote = 0;
   settings.DisplayCDROM = 0;
   expected.resize(kTopSections.size() + 1);  // the drives' separator stays
-  EXPECT_EQ(Show().items, expected);
+  const Tracked tracked = Show();
+  EXPECT_EQ(tracked.items, expected);
+  // Below the last separator, not the first.
+  EXPECT_EQ(tracked.bandEnds, std::vector<int>{static_cast<int>(expected.size()) - 1});
 }
 
 // Pouch windows of every kind, besides an application of no kind.
@@ -226,6 +231,7 @@ TEST_F(PouchWindowsTest, SortedKindByKindAfterEverySection) {
                                             "Page in a folder", "Navigator",
                                             std::string(259, 'T')}));
   ExpectKindSubmenus(tracked, {0, 1, 2, 3, 4});
+  EXPECT_EQ(tracked.bandEnds, std::vector<int>{static_cast<int>(tracked.items.size()) - 1});
   EXPECT_EQ(tracked.submenus.at(0).at(0), (Item{2825, "Desktop Folder"}));
   EXPECT_EQ(tracked.submenus.at(1).size(), 8u);
 }
