@@ -22,6 +22,12 @@ namespace {
 MenuMetrics g_metrics;
 MenuMeasureState g_state;
 bool g_tooLongAnswerNo = false;
+// The look of the menu on screen, fixed by its first item: an answer to the
+// too-long question changes the settings, and the menu still showing must
+// not draw half its items in the new look.
+std::optional<MenuLook> g_shownLook;
+// The metrics wait for the next menu to take a changed look.
+bool g_metricsStale = false;
 bool g_haveMenuFont = false;
 LOGFONTA g_menuFont{};
 MenuIconSource g_iconSource = nullptr;
@@ -198,7 +204,7 @@ void AskWhetherToUseSmallIcons() {
       // Takes effect with the next menu; the registry is written when the
       // settings are saved.
       Settings().DisplayMenuLargeIcon = 0;
-      UpdateMenuMetrics();
+      g_metricsStale = true;
       break;
     case IDNO:
       g_tooLongAnswerNo = true;
@@ -254,7 +260,18 @@ MenuLook CurrentMenuLook() {
   return look;
 }
 
+namespace {
+
+// The look to measure and draw with.
+MenuLook ShownLook() {
+  if (!g_shownLook) g_shownLook = CurrentMenuLook();
+  return *g_shownLook;
+}
+
+}  // namespace
+
 void UpdateMenuMetrics() {
+  g_metricsStale = false;
   const ScreenDC screen;
   const UniqueGdiObject font(CreateMenuFont());
   const SelectedObject selected(screen.Get(), font.Get());
@@ -268,6 +285,8 @@ const MenuMetrics& CurrentMenuMetrics() { return g_metrics; }
 void ResetMenuDrawState() {
   g_state.Reset();
   g_measure.reset();
+  g_shownLook.reset();
+  if (g_metricsStale) UpdateMenuMetrics();
 }
 
 HFONT CreateMenuFont() { return g_haveMenuFont ? CreateFontIndirectA(&g_menuFont) : nullptr; }
@@ -280,7 +299,7 @@ void FreeMenuFont() {
 void MeasureMenuItem(MEASUREITEMSTRUCT& request) {
   const MenuItemData& record = RecordOf(request.itemData);
   const int32_t id = IdOf(request.itemID, request.itemData);
-  const MenuLook look = CurrentMenuLook();
+  const MenuLook look = ShownLook();
   const HDC dc = MeasureDC();
 
   const std::string text = record.szText;
@@ -311,7 +330,7 @@ void DrawMenuItem(const DRAWITEMSTRUCT& request) {
   const std::string text = WithoutTrailingBlanks(record.szText);
   if (!(request.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
 
-  const MenuLook look = CurrentMenuLook();
+  const MenuLook look = ShownLook();
   const bool submenuItem = menu_id::IsSubmenuItemId(id);
   const MenuRect item = FromRect(request.rcItem);
   const MenuItemCells cells = ItemCells(item, g_metrics, look, submenuItem);
