@@ -51,6 +51,10 @@ HICON MainWindowIcon(UINT resourceId, bool large) {
 // 0 does not (an installer's close).
 constexpr UINT kQuitRequestMessage = WM_APP + 1;
 
+// Runs once after a click at the tray icon, when the double-click time has
+// passed without a second click.
+constexpr UINT_PTR kTrayClickTimer = 1;
+
 // Asks every dialog of this thread to cancel: message boxes, the shell's
 // dialogs and the property sheet are all of the dialog class.
 BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
@@ -341,6 +345,12 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_ENABLE:
       if (wParam) ResumePendingQuit();
       return false;
+    case WM_TIMER:
+      if (wParam != kTrayClickTimer) return false;
+      KillTimer(m_hWnd, kTrayClickTimer);
+      if (TakesInputCommands()) ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
+      result = 0;
+      return true;
     default:
       return false;
   }
@@ -436,14 +446,23 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
 
 void CStowpouchDlg::OnTrayIcon(UINT mouseMessage) {
   switch (mouseMessage) {
-    case WM_LBUTTONDOWN:
-      ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
-      break;
-    case WM_RBUTTONUP:
-      OnTrayMenuCommand(RunTrayMenu(m_hWnd));
+    case WM_LBUTTONUP:
+      // A click opens the pouch once it cannot be the first of a double
+      // click: opened at once, the menu would take the second click, and
+      // the double click that shows this window would never arrive.
+      if (m_trayDoubleClicked)
+        m_trayDoubleClicked = false;  // the release of a double click's second press
+      else
+        SetTimer(m_hWnd, kTrayClickTimer, GetDoubleClickTime(), nullptr);
       break;
     case WM_LBUTTONDBLCLK:
+      KillTimer(m_hWnd, kTrayClickTimer);
+      m_trayDoubleClicked = true;
       ShowMainWindow();
+      break;
+    case WM_RBUTTONUP:
+      KillTimer(m_hWnd, kTrayClickTimer);
+      OnTrayMenuCommand(RunTrayMenu(m_hWnd));
       break;
     default:
       break;
@@ -496,6 +515,7 @@ void CStowpouchDlg::OnDestroy() {
   // Every input source stops first: the drains below would otherwise run a
   // queued hotkey or click on a window being destroyed.
   m_tearingDown = true;
+  KillTimer(m_hWnd, kTrayClickTimer);
   TheMenuHotKey().Unregister(m_hWnd);
   if (Settings().MenuPosTray == 1) DeleteTrayIcon(m_hWnd);
   StopOutsideComponents();

@@ -90,4 +90,6 @@ class CStowpouchDlg : public CDialog {
   // An Exit command that waits for menus and dialogs to end.
   bool m_quitPending = false;
   bool m_tearingDown = false;
+  // The tray icon's last left press was the second of a double click.
+  bool m_trayDoubleClicked = false;
 };

@@ -71,6 +71,7 @@ TEST_F(TrayIconTest, MouseMessagesOpenThePouchAndTheTrayMenuAndShowTheWindow) {
   ASSERT_FALSE(Visible(app.Window()));
   bool ownerDrawn = false;
   PostMouse(app, WM_LBUTTONDOWN);
+  PostMouse(app, WM_LBUTTONUP);
   ASSERT_TRUE(OpenedMenu(app, &ownerDrawn).has_value());
   EXPECT_TRUE(ownerDrawn) << "the left button did not open the pouch menu";
   ASSERT_TRUE(app.CloseMenus());
@@ -79,8 +80,13 @@ TEST_F(TrayIconTest, MouseMessagesOpenThePouchAndTheTrayMenuAndShowTheWindow) {
   ASSERT_TRUE(app.CloseMenus());
   ASSERT_TRUE(app.Settle());
   EXPECT_FALSE(Visible(app.Window()));
-  PostMouse(app, WM_LBUTTONDBLCLK);
+  // A double click shows the window, and its first click opens nothing.
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostMouse(app, message);
   EXPECT_TRUE(WaitUntil([&] { return Visible(app.Window()); }));
+  Sleep(GetDoubleClickTime() + 200);
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(app.PopupMenu(), nullptr);
 }
 
 TEST_F(TrayIconTest, TheTrayMenuShowsAndHidesTheMainWindow) {
@@ -159,8 +165,10 @@ std::optional<POINT> IconOnTaskbar(COLORREF colour) {
 TEST_F(TrayIconTest, ClicksAtTheIconOpenThePouchAndTheTrayMenu) {
   const std::optional<COLORREF> colour = IconMainColour();
   ASSERT_TRUE(colour.has_value()) << "cannot read the program icon";
-  Stowpouch app;
+  ResetSettings({{"HideStartup", 1}, {"QueryHide", 1}});
+  Stowpouch app("/hide");
   ASSERT_TRUE(app.Ready());
+  ASSERT_FALSE(Visible(app.Window()));
   std::optional<POINT> icon;
   ASSERT_TRUE(WaitUntil([&] { return (icon = IconOnTaskbar(*colour)).has_value(); }))
       << "the icon is not on the taskbar";
@@ -188,6 +196,15 @@ TEST_F(TrayIconTest, ClicksAtTheIconOpenThePouchAndTheTrayMenu) {
     EXPECT_TRUE(picture->Save(std::string(folder) + "\\tray-menu.bmp"));
   }
   ASSERT_TRUE(app.CloseMenus());
+
+  // A double click shows the main window and opens no menu.
+  ASSERT_TRUE(app.Settle());
+  ASSERT_FALSE(Visible(app.Window()));
+  ASSERT_TRUE(ClickAt(icon->x, icon->y, false, 2));
+  EXPECT_TRUE(WaitUntil([&] { return Visible(app.Window()); }));
+  Sleep(GetDoubleClickTime() + 200);
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(app.PopupMenu(), nullptr);
   // A pointer resting on the tray would keep the icon's tooltip coming up
   // over later tests.
   MoveCursorTo(300, 200);

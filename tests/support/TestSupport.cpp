@@ -63,11 +63,13 @@ INPUT MouseAt(int x, int y) {
   return input;
 }
 
-bool ClickAt(int x, int y, bool rightButton) {
-  std::vector<INPUT> events(3, MouseAt(x, y));
+bool ClickAt(int x, int y, bool rightButton, int clicks) {
+  std::vector<INPUT> events(1 + 2 * static_cast<std::size_t>(clicks), MouseAt(x, y));
   events[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-  events[1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  events[2].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  for (std::size_t i = 1; i < events.size(); i += 2) {
+    events[i].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    events[i + 1].mi.dwFlags |= rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  }
   return SendEvents(events);
 }
 

@@ -39,7 +39,9 @@ bool SendKeyStrokes(std::initializer_list<int> strokes);
 // A mouse event at a point of the virtual screen (absolute coordinates,
 // which run from 0 to 65535 across it).
 INPUT MouseAt(int x, int y);
-// A click at a point of the screen, with the left button unless told.
-bool ClickAt(int x, int y, bool rightButton = false);
+// A click at a point of the screen, with the left button unless told; with
+// `clicks` 2, a double click (both sent in one go, so no load on the
+// machine can stretch them apart).
+bool ClickAt(int x, int y, bool rightButton = false, int clicks = 1);
 
 }  // namespace test_support
