@@ -30,13 +30,11 @@ std::uint64_t Get(const std::string& bytes, std::size_t offset, std::size_t coun
   return value;
 }
 
-std::string Encode(const SavedWindowList& windows) {
-  std::string bytes;
+void Encode(const SavedWindowList& windows, std::string& bytes) {
   for (const SavedWindow& saved : windows) {
     Put(bytes, reinterpret_cast<std::uintptr_t>(saved.Get()), kHandleBytes);
     Put(bytes, saved.Thread(), kThreadBytes);
   }
-  return bytes;
 }
 
 // A value of the wrong length is not trusted at all.
@@ -55,6 +53,12 @@ SavedWindowList Decode(const std::string& bytes) {
 bool TopLevel(HWND window) { return GetAncestor(window, GA_PARENT) == GetDesktopWindow(); }
 
 }  // namespace
+
+HiddenWindows::HiddenWindows() {
+  TheWindowToggles().WhenHiddenOthersChange([this] { Store(); });
+}
+
+HiddenWindows::~HiddenWindows() { TheWindowToggles().WhenHiddenOthersChange(nullptr); }
 
 void HiddenWindows::Replace(SavedWindowList windows) {
   windows_ = std::move(windows);
@@ -82,7 +86,10 @@ void HiddenWindows::ShowAllAgain() {
 }
 
 void HiddenWindows::Store() const {
-  if (windows_.empty()) {
+  std::string bytes;
+  Encode(windows_, bytes);
+  Encode(TheWindowToggles().HiddenOthers(), bytes);
+  if (bytes.empty()) {
     const RegistryKey key(HKEY_CURRENT_USER, kSessionKeyPath, KEY_SET_VALUE);
     if (key.IsOpen()) key.DeleteValue(kHiddenWindowsValue);
     return;
@@ -90,5 +97,5 @@ void HiddenWindows::Store() const {
   // The settings key must exist first, or it would be created volatile too.
   if (!RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKeyPath).IsOpen()) return;
   RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath)
-      .SetBytes(kHiddenWindowsValue, Encode(windows_));
+      .SetBytes(kHiddenWindowsValue, bytes);
 }

@@ -1,13 +1,21 @@
 #pragma once
 // The application windows the user hid by hand through the Show-Hide Window
-// dialog. The list is also kept in a volatile registry key, so that a start
-// after a crash still knows them and can give them back; the key goes with
-// the log-off, when the handles mean nothing any more.
+// dialog. The record of every window hidden (these, then those the Hide
+// Others toggle keeps hidden) is also kept in a volatile registry key, so
+// that a start after a crash still knows them and can give them back, all
+// as hidden by hand; the key goes with the log-off, when the handles mean
+// nothing any more.
 #include "settings/SettingsRecord.h"
 #include "windows/SavedWindows.h"
 
+// One at a time: it records the Hide Others toggle's windows as they change.
 class HiddenWindows {
  public:
+  HiddenWindows();
+  ~HiddenWindows();
+  HiddenWindows(const HiddenWindows&) = delete;
+  HiddenWindows& operator=(const HiddenWindows&) = delete;
+
   const SavedWindowList& List() const { return windows_; }
   // Takes `windows` as the list and stores it.
   void Replace(SavedWindowList windows);

@@ -1,5 +1,7 @@
 #include "windows/WindowToggles.h"
 
+#include <utility>
+
 #include "windows/WindowCommands.h"
 
 namespace {
@@ -31,20 +33,30 @@ void WindowToggles::ToggleHideOthers() {
   if (!hiddenOthers_.empty()) {
     ForEachStillThere(hiddenOthers_, [](HWND window) { ShowWindowSafely(window, SW_SHOW); });
     hiddenOthers_.clear();
+    HiddenOthersChanged();
     return;
   }
   WindowList others;
   BuildOtherWindowList(others, 1);
-  for (HWND window : others) {
-    ShowWindowSafely(window, SW_HIDE);
-    hiddenOthers_.emplace_back(window);
-  }
+  // Recorded before they go: a crash in between leaves none hidden unlisted.
+  hiddenOthers_ = SaveWindows(others);
+  HiddenOthersChanged();
+  for (HWND window : others) ShowWindowSafely(window, SW_HIDE);
 }
 
 SavedWindowList WindowToggles::TakeHiddenOthers() {
   SavedWindowList taken;
   taken.swap(hiddenOthers_);
+  HiddenOthersChanged();
   return taken;
+}
+
+void WindowToggles::WhenHiddenOthersChange(std::function<void()> changed) {
+  hiddenOthersChanged_ = std::move(changed);
+}
+
+void WindowToggles::HiddenOthersChanged() const {
+  if (hiddenOthersChanged_) hiddenOthersChanged_();
 }
 
 void WindowToggles::ToggleMinimizeOthersRestorePouch() {

@@ -78,6 +78,16 @@ class ShowHideWindowTest : public StowpouchTest {
     ASSERT_TRUE(dialog.Close(IDOK));
   }
 
+  // Ctrl + Alt + K: function command 17, Hide Others.
+  static void GiveHideOthersAKey() {
+    CHotKeyItem hideOthers;
+    hideOthers.m_nType = HOTKEY_FUNCTION;
+    hideOthers.m_nFunction = 17;
+    hideOthers.m_nModifiers = MOD_CONTROL | MOD_ALT;
+    hideOthers.m_nVirtualKey = 'K';
+    ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList({hideOthers})));
+  }
+
   farm::WindowFarm farm_;
 };
 
@@ -138,12 +148,7 @@ TEST_F(ShowHideWindowTest, TwoClosedWindowsInARowLeaveTheHideList) {
 }
 
 TEST_F(ShowHideWindowTest, QuittingShowsWhatTheDialogAndHideOthersHid) {
-  CHotKeyItem hideOthers;  // Ctrl + Alt + K: function command 17, Hide Others
-  hideOthers.m_nType = HOTKEY_FUNCTION;
-  hideOthers.m_nFunction = 17;
-  hideOthers.m_nModifiers = MOD_CONTROL | MOD_ALT;
-  hideOthers.m_nVirtualKey = 'K';
-  ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList({hideOthers})));
+  GiveHideOthersAKey();
   const HWND byHand = Make("By hand"), other = Make("Other");
   ASSERT_TRUE(byHand && other);
   {
@@ -159,6 +164,37 @@ TEST_F(ShowHideWindowTest, QuittingShowsWhatTheDialogAndHideOthersHid) {
   EXPECT_TRUE(Visible(byHand));
   EXPECT_TRUE(Visible(other));
   EXPECT_EQ(StoredList(), "");
+}
+
+// What Hide Others showed again has left the record; what it hid is given
+// back after a kill like what was hidden by hand.
+TEST_F(ShowHideWindowTest, AStartAfterAKillListsWhatHideOthersHid) {
+  GiveHideOthersAKey();
+  const HWND byHand = Make("By hand"), other = Make("Other");
+  ASSERT_TRUE(byHand && other);
+  {
+    Stowpouch app;
+    ASSERT_TRUE(app.Ready());
+    HideByHand(app, {"By hand"});
+    const std::string byHandOnly = StoredList();
+    for (bool hides : {true, false, true}) {
+      ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, 'K'}));
+      ASSERT_TRUE(WaitUntil([&] { return Visible(other) != hides; }) && app.Settle());
+      if (!hides) {
+        EXPECT_EQ(StoredList(), byHandOnly);
+      }
+    }
+    ASSERT_TRUE(TerminateProcess(app.process().Get(), 1) && app.process().WaitForExit());
+  }
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  ShowHideDialog dialog(app);
+  ASSERT_TRUE(dialog.Open());
+  EXPECT_EQ(dialog.Rows(kHidden), (Titles{"By hand", "Other"}));
+  ASSERT_TRUE(dialog.Close(IDCANCEL));
+  PostMessageA(app.Window(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(app.process().WaitForExit());
+  EXPECT_TRUE(Visible(other));
 }
 
 TEST_F(ShowHideWindowTest, AStartAfterAKillListsTheHiddenWindowsUnlessTheRecordIsBroken) {
