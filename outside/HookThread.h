@@ -29,9 +29,11 @@ class ExclusiveLock {
 
 class HookThread {
  public:
-  // prepare runs on the hook thread before the hook goes in, so state that
-  // only the hook procedure touches can be reset without a lock.
-  HookThread(int hook_id, HOOKPROC proc, void (*prepare)()) : hook_id_(hook_id), proc_(proc), prepare_(prepare) {}
+  // prepare runs first on the hook thread, before the hook goes in, so state
+  // that only the hook procedure touches can be reset without a lock.
+  // wait_ms bounds how long Start waits for the hook and Stop for the thread.
+  HookThread(int hook_id, HOOKPROC proc, void (*prepare)(), DWORD wait_ms = kDefaultWaitMs)
+      : hook_id_(hook_id), proc_(proc), prepare_(prepare), wait_ms_(wait_ms) {}
   HookThread(const HookThread&) = delete;
   HookThread& operator=(const HookThread&) = delete;
 
@@ -62,7 +64,7 @@ class HookThread {
     thread_id_ = id;
 
     const HANDLE waits[] = {ready_.Get(), thread_.Get()};
-    const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, kStartTimeoutMs);
+    const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, wait_ms_);
     if (woke == WAIT_OBJECT_0 && installed_) return true;
     if (woke == WAIT_OBJECT_0 + 1) thread_.Reset();  // the hook could not be installed
     return false;
@@ -75,22 +77,21 @@ class HookThread {
     PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
     // Bounded: a thread that hangs still drops its hook and its reference to
     // the library when it ends.
-    WaitForSingleObject(thread_.Get(), kStopTimeoutMs);
+    WaitForSingleObject(thread_.Get(), wait_ms_);
     thread_.Reset();
     thread_id_ = 0;
   }
 
  private:
-  static constexpr DWORD kStartTimeoutMs = 5000;
-  static constexpr DWORD kStopTimeoutMs = 5000;
+  static constexpr DWORD kDefaultWaitMs = 5000;
 
   static DWORD WINAPI Main(void* param) {
     auto* self = static_cast<HookThread*>(param);
     const HMODULE module = self->module_;
+    if (self->prepare_ != nullptr) self->prepare_();
     MSG msg;
     // Create the queue before Start returns, or Stop's WM_QUIT could be lost.
     PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    if (self->prepare_ != nullptr) self->prepare_();
     const HHOOK hook = SetWindowsHookExA(self->hook_id_, self->proc_, module, 0);
     self->installed_ = hook != nullptr;
     SetEvent(self->ready_.Get());  // self is not touched after this
@@ -104,6 +105,7 @@ class HookThread {
   const int hook_id_;
   const HOOKPROC proc_;
   void (*const prepare_)();
+  const DWORD wait_ms_;
   SRWLOCK lock_ = SRWLOCK_INIT;
   UniqueKernelHandle ready_;
   UniqueKernelHandle thread_;
