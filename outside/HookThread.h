@@ -37,15 +37,19 @@ class HookThread {
   HookThread(const HookThread&) = delete;
   HookThread& operator=(const HookThread&) = delete;
 
-  // True once the hook is in; a running hook is left as it is.
+  // True once the hook is in; a running hook is left as it is. A thread whose
+  // hook did not go in within the wait is told to end, and no other starts
+  // before it has: two threads could otherwise leave two hooks.
   bool Start() {
     ExclusiveLock guard(lock_);
     if (thread_.Get() != nullptr) {
-      if (WaitForSingleObject(thread_.Get(), 0) == WAIT_TIMEOUT) return true;
-      thread_.Reset();  // ended on its own: its message loop failed
+      const bool ending = StopRequested();
+      if (WaitForSingleObject(thread_.Get(), ending ? wait_ms_ : 0) == WAIT_TIMEOUT) return !ending;
+      thread_.Reset();  // stopped, or its message loop failed
     }
     if (ready_.Get() == nullptr) ready_.Reset(CreateEventA(nullptr, FALSE, FALSE, nullptr));
-    if (ready_.Get() == nullptr) return false;
+    if (stop_.Get() == nullptr) stop_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    if (ready_.Get() == nullptr || stop_.Get() == nullptr) return false;
 
     HMODULE module = nullptr;
     if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
@@ -54,7 +58,8 @@ class HookThread {
     }
     module_ = module;
     installed_ = false;
-    ResetEvent(ready_.Get());  // a thread given up on may have signalled it late
+    ResetEvent(ready_.Get());  // the last thread may have signalled it late
+    ResetEvent(stop_.Get());
     DWORD id = 0;
     thread_.Reset(CreateThread(nullptr, 0, &HookThread::Main, this, 0, &id));
     if (thread_.Get() == nullptr) {
@@ -64,9 +69,8 @@ class HookThread {
     thread_id_ = id;
 
     const HANDLE waits[] = {ready_.Get(), thread_.Get()};
-    const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, wait_ms_);
-    if (woke == WAIT_OBJECT_0 && installed_) return true;
-    if (woke == WAIT_OBJECT_0 + 1) thread_.Reset();  // the hook could not be installed
+    if (WaitForMultipleObjects(2, waits, FALSE, wait_ms_) == WAIT_OBJECT_0 && installed_) return true;
+    RequestStop();  // late, it must not hook after all
     return false;
   }
 
@@ -74,29 +78,38 @@ class HookThread {
   void Stop() {
     ExclusiveLock guard(lock_);
     if (thread_.Get() == nullptr) return;
-    PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
+    RequestStop();
     // Bounded: a thread that hangs still drops its hook and its reference to
-    // the library when it ends.
-    WaitForSingleObject(thread_.Get(), wait_ms_);
-    thread_.Reset();
-    thread_id_ = 0;
+    // the library when it ends, and the next Start waits for that.
+    if (WaitForSingleObject(thread_.Get(), wait_ms_) != WAIT_TIMEOUT) thread_.Reset();
   }
 
  private:
   static constexpr DWORD kDefaultWaitMs = 5000;
 
+  bool StopRequested() const { return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0; }
+
+  // The thread looks at the event only once it has its queue, so either it
+  // sees the event or the WM_QUIT finds the queue.
+  void RequestStop() const {
+    SetEvent(stop_.Get());
+    PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
+  }
+
+  // self outlives the thread, which holds the library self lives in; a new
+  // Start writes self's fields only once the last thread has ended.
   static DWORD WINAPI Main(void* param) {
     auto* self = static_cast<HookThread*>(param);
     const HMODULE module = self->module_;
     if (self->prepare_ != nullptr) self->prepare_();
     MSG msg;
-    // Create the queue before Start returns, or Stop's WM_QUIT could be lost.
-    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+    PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // the queue
     const HHOOK hook = SetWindowsHookExA(self->hook_id_, self->proc_, module, 0);
     self->installed_ = hook != nullptr;
-    SetEvent(self->ready_.Get());  // self is not touched after this
+    SetEvent(self->ready_.Get());
     if (hook != nullptr) {
-      while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+      if (!self->StopRequested())
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
       UnhookWindowsHookEx(hook);
     }
     FreeLibraryAndExitThread(module, 0);
@@ -108,6 +121,7 @@ class HookThread {
   const DWORD wait_ms_;
   SRWLOCK lock_ = SRWLOCK_INIT;
   UniqueKernelHandle ready_;
+  UniqueKernelHandle stop_;  // manual reset; set while a thread must end
   UniqueKernelHandle thread_;
   DWORD thread_id_ = 0;
   HMODULE module_ = nullptr;

@@ -17,7 +17,8 @@
 extern "C" {
 #endif
 
-// Ordinal 1. Installs the keyboard hook once; later calls only retarget it.
+// Ordinal 1. Installs the keyboard hook once; later calls only retarget it,
+// or try again when it did not go in.
 // Each non-modifier key pressed while a Windows key is held posts
 // "SystemHotKeyMsg" to target with wParam 0 and lParam MAKELPARAM(modifiers,
 // vk), modifiers as for RegisterHotKey with MOD_WIN always set. Every key is

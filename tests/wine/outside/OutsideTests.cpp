@@ -17,6 +17,8 @@
 #include <vector>
 
 #include "common/SharedNames.h"
+#include "framework/Handles.h"
+#include "outside/HookThread.h"
 #include "outside/keysnare/Keysnare.h"
 #include "outside/sprigload/Sprigload.h"
 
@@ -263,6 +265,40 @@ TEST_F(KeysnareTest, KeysStillReachTheFocusedWindow) {
   }
   std::sort(what.begin(), what.end());
   EXPECT_EQ((std::vector<std::string>{"J", "K", "hotkey 75"}), what);
+}
+
+// ---- The hook thread -------------------------------------------------------
+
+// The first hook thread waits here, before it has a message queue, as a
+// thread slow to start would, until the test lets it go.
+UniqueKernelHandle g_entered, g_release, g_first;
+
+void HoldFirstThread() {
+  if (g_first.Get() == nullptr) {
+    g_first.Reset(OpenThread(SYNCHRONIZE, FALSE, GetCurrentThreadId()));
+    SetEvent(g_entered.Get());
+  }
+  WaitForSingleObject(g_release.Get(), kTimeoutMs);
+}
+
+LRESULT CALLBACK PassKeysOn(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+using HookThreadTest = OutsideTest;
+
+TEST_F(HookThreadTest, AThreadLateToStartLeavesNoHookBehind) {
+  g_entered.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  g_release.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+  outside::HookThread hook(WH_KEYBOARD_LL, &PassKeysOn, &HoldFirstThread, 200);
+  EXPECT_FALSE(hook.Start());
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_entered.Get(), kTimeoutMs));
+  EXPECT_FALSE(hook.Start()) << "no hook is in yet";
+  hook.Stop();
+  SetEvent(g_release.Get());
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(g_first.Get(), kTimeoutMs)) << "its hook went in and stayed";
+  EXPECT_TRUE(hook.Start());
+  hook.Stop();
 }
 
 // ---- Dartlet ---------------------------------------------------------------
