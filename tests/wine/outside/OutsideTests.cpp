@@ -288,6 +288,7 @@ LRESULT CALLBACK PassKeysOn(int code, WPARAM wParam, LPARAM lParam) noexcept {
 using HookThreadTest = OutsideTest;
 
 TEST_F(HookThreadTest, AThreadLateToStartLeavesNoHookBehind) {
+  g_first.Reset();  // a repeated run holds its own first thread
   g_entered.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   g_release.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   outside::HookThread hook(WH_KEYBOARD_LL, &PassKeysOn, &HoldFirstThread, 200);
