@@ -44,11 +44,6 @@ void InitCommonControlClasses() {
 // The main window of a copy that already runs on this desktop.
 HWND RunningCopy() { return FindWindowA(STOWPOUCH_WINDOW_CLASS, nullptr); }
 
-// Shows the window of the copy that runs already, once it has one.
-void ShowRunningCopy() {
-  if (const HWND running = SingleInstance::WaitForRunningCopy()) ShowMainWindow(running);
-}
-
 // Generous: the copy saves its list and settings and shows again every
 // window it hid before it ends.
 constexpr UINT kCloseTimeoutMs = 15000;
@@ -84,8 +79,9 @@ BOOL CStowpouchApp::InitInstance() {
   }
   // Held until the process ends.
   SingleInstance instance;
-  if (!instance.Claim()) {
-    ShowRunningCopy();
+  HWND running = nullptr;
+  if (!instance.Claim(running)) {
+    if (running) ShowMainWindow(running);
     return FALSE;
   }
   // Before any window: a file dialog may move the current directory later.

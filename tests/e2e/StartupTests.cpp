@@ -60,6 +60,23 @@ TEST_F(StowpouchTest, TwoStartsAtTheSameMomentRunOnce) {
   }
 }
 
+// A copy that quit has no window any more while its process still ends (it
+// saves and shows windows again): a start in that moment waits for it and
+// runs. The ending copy is played here: the claim held, the ready event
+// set, no window.
+TEST_F(StowpouchTest, AStartWhileTheLastCopyIsEndingRuns) {
+  const UniqueKernelHandle ready(
+      CreateEventA(nullptr, TRUE, TRUE, "Local\\" STOWPOUCH_PROGRAM_NAME "MainWindowReady"));
+  const UniqueKernelHandle claim(
+      CreateMutexA(nullptr, TRUE, "Local\\" STOWPOUCH_PROGRAM_NAME "SingleInstance"));
+  ASSERT_TRUE(ready && claim);
+  Stowpouch app;
+  // It ends now; the claim stays there until the test's end, released
+  // before or after the new copy looks at it.
+  ReleaseMutex(claim.Get());
+  EXPECT_TRUE(app.Ready());
+}
+
 // ---- "/hide" --------------------------------------------------------------------
 
 struct CommandLineCase {
