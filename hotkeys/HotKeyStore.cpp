@@ -291,7 +291,7 @@ bool SaveHotKeyList(SaveFailureNotice notice) {
   // Start-up has told the user why this list stays as it is.
   if (paths.list == ListNotToReplace()) return false;
   if (!paths.appData.empty()) MakePerUserFolder(paths.appData);
-  const DWORD error = ReplaceHotKeyFile(paths.list, EncodeHotKeyList(HotKeyList()));
+  const DWORD error = ReplaceHotKeyFile(paths.list, EncodeHotKeyList(HotKeyListToSave()));
   if (error == ERROR_SUCCESS) return true;
   if (notice == SaveFailureNotice::kMessageBox) ReportFileError("write", SystemErrorText(error));
   return false;

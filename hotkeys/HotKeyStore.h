@@ -21,7 +21,8 @@ bool ReadHotKeyFile(const HotKeyHandOff& handOff);
 // could answer one (the session is ending).
 enum class SaveFailureNotice { kMessageBox, kQuiet };
 
-// Writes HotKeyList to the file, making the per-user folders first when
+// Writes HotKeyList to the file, with a shortcut that is being edited at its
+// place as it was (HotKeyListToSave), making the per-user folders first when
 // needed. The bytes go to a temporary file beside it that replaces the old
 // file only once it is complete and flushed, so a failed save leaves the old
 // file as it was. True when saved; false, without a word, for a file that
