@@ -249,6 +249,35 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
   EXPECT_EQ(shown, RowsOf(items));
 }
 
+TEST_F(ShortcutDialogTest, DefaultFunctionShortcutsAndFourModifiersSurviveAnEdit) {
+  ResetSettings({{"QueryQuit", 1}});
+  // The default set's function shortcuts carry no command text.
+  std::vector<CHotKeyItem> items = DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; });
+  items.push_back({HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_WIN | MOD_CONTROL | MOD_ALT | MOD_SHIFT,
+                   'Z'});
+  ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(OpenSetDialog());
+
+  HWND properties = EditRow(2);  // Windows + Y, My Computer
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(CommandOf(properties), "My Computer");
+  ASSERT_TRUE(Send(GetDlgItem(properties, IDC_HOTKEY_KEY), HKM_SETHOTKEY, 'K'));
+  EXPECT_EQ(Press(properties), "");
+  items[2].m_nVirtualKey = 'K';
+  items[2].m_strCommand = "My Computer";
+
+  properties = EditRow(static_cast<int>(items.size()) - 1);
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(Press(properties), "");
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+
+  EXPECT_EQ(Press(set_), "");
+  PostMessageA(app_->Window(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(app_->process().WaitForExit());
+  EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
+}
+
 // Log-off ends the process right after WM_ENDSESSION; "/close" runs the
 // whole teardown. Either way the shortcut open in Properties is saved.
 TEST_F(ShortcutDialogTest, ShortcutOpenInPropertiesIsSavedWhenTheSessionEnds) {
