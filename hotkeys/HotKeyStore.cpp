@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/AppWindow.h"
 #include "framework/Handles.h"
