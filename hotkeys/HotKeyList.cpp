@@ -1,8 +1,16 @@
 #include "hotkeys/HotKeyList.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "hotkeys/HotKeyText.h"
 
 namespace {
+
+EditedHotKeyItem*& InnermostEditedItem() {
+  static EditedHotKeyItem* innermost = nullptr;
+  return innermost;
+}
 
 template <typename Match>
 int FindFirst(Match match) {
@@ -24,6 +32,23 @@ bool FindShortText(Match match, std::string& text) {
 
 HotKeyItems& HotKeyList() {
   static HotKeyItems list;
+  return list;
+}
+
+EditedHotKeyItem::EditedHotKeyItem(std::size_t position, CHotKeyItem item)
+    : position_(position), item_(std::move(item)), outer_(InnermostEditedItem()) {
+  InnermostEditedItem() = this;
+}
+
+EditedHotKeyItem::~EditedHotKeyItem() { InnermostEditedItem() = outer_; }
+
+HotKeyItems HotKeyListToSave() {
+  HotKeyItems list = HotKeyList();
+  // The last one taken out goes back first, so that each position means what
+  // it meant when its shortcut was taken.
+  for (const EditedHotKeyItem* edited = InnermostEditedItem(); edited; edited = edited->outer_)
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(std::min(edited->position_, list.size())),
+                edited->item_);
   return list;
 }
 

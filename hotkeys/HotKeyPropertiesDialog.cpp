@@ -28,6 +28,13 @@ constexpr char kExecutableFilter[] =
 constexpr WPARAM kEveryModifiedCombination =
     HKCOMB_S | HKCOMB_C | HKCOMB_A | HKCOMB_SC | HKCOMB_SA | HKCOMB_CA | HKCOMB_SCA;
 
+// A function command by its name, as the list shows it: the default set
+// stores none, and an empty command box would refuse OK.
+std::string CommandText(const CHotKeyItem& item) {
+  const char* name = FunctionCommandName(item.m_nFunction);
+  return item.m_nType == HOTKEY_FUNCTION && name ? name : item.m_strCommand;
+}
+
 std::string VirtualFolderMessage(const std::string& name) {
   return "You cannot select " + name +
          ". You will find this folder in \"Select Function\" dialog box";
@@ -43,16 +50,16 @@ CHotKeyPropertiesDlg::CHotKeyPropertiesDlg(HWND parent, const CHotKeyItem& item)
       m_nType(item.m_nType),
       m_nFunction(item.m_nFunction),
       m_nVirtualKey(item.m_nVirtualKey),
-      m_strCommand(item.m_strCommand),
+      m_strCommand(CommandText(item)),
       m_combos(CombosFromModifiers(item.m_nModifiers)),
+      m_nOriginalModifiers(item.m_nModifiers),
       m_strParameters(item.m_strParameters),
       m_nRunState(item.m_nRunState),
       m_strStartIn(item.m_strStartIn) {}
 
 CHotKeyItem CHotKeyPropertiesDlg::Item() const {
-  return {m_nType,      m_strCommand, m_nFunction, m_strParameters,
-          m_strStartIn, m_nRunState,  0,           ModifiersFromCombos(m_combos),
-          m_nVirtualKey};
+  return {m_nType,     m_strCommand, m_nFunction, m_strParameters, m_strStartIn, m_nRunState, 0,
+          EditedModifiers(m_nOriginalModifiers, m_combos), m_nVirtualKey};
 }
 
 void CHotKeyPropertiesDlg::DoDataExchange(CDataExchange* dx) {
@@ -138,5 +145,7 @@ void CHotKeyPropertiesDlg::OnBrowseFile() {
 void CHotKeyPropertiesDlg::OnOK() {
   if (!UpdateData(TRUE)) return;
   m_nVirtualKey = LOBYTE(LOWORD(SendMessageA(GetDlgItem(IDC_HOTKEY_KEY), HKM_GETHOTKEY, 0, 0)));
-  if (ValidateHotKeyCandidate(m_nVirtualKey, m_combos, m_strCommand)) EndDialog(IDOK);
+  if (ValidateHotKeyCandidate(m_nVirtualKey, EditedModifiers(m_nOriginalModifiers, m_combos),
+                              m_strCommand))
+    EndDialog(IDOK);
 }

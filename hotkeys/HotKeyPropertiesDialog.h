@@ -14,7 +14,7 @@ class CHotKeyPropertiesDlg : public CDialog {
  public:
   // With the values of a new shortcut: Windows key, no key, a folder.
   explicit CHotKeyPropertiesDlg(HWND parent);
-  // With the values of `item`.
+  // With the values of `item`; a function command shows its name.
   CHotKeyPropertiesDlg(HWND parent, const CHotKeyItem& item);
 
   // The shortcut as edited, not yet registered.
@@ -25,6 +25,8 @@ class CHotKeyPropertiesDlg : public CDialog {
   int m_nVirtualKey = 0;
   std::string m_strCommand;
   ModifierCombos m_combos{kChoiceWindows, kChoiceNone, kChoiceNone};
+  // What the boxes were filled from (EditedModifiers).
+  int32_t m_nOriginalModifiers = kModifierWin;
   std::string m_strParameters;
   int m_nRunState = 0;
   std::string m_strStartIn;

@@ -98,11 +98,10 @@ std::string HotKeyAtomName(int counter, int32_t modifiers, int32_t virtualKey) {
          "00" + std::to_string(virtualKey);
 }
 
-std::string HotKeyCandidateProblem(int32_t virtualKey, const ModifierCombos& combos,
+std::string HotKeyCandidateProblem(int32_t virtualKey, int32_t modifiers,
                                    const std::string& command, const SystemHotKeyCheck& isTaken) {
   if (virtualKey == 0) return "You should select Hot key";
   if (command.empty()) return "You should select Function, Folder, or File";
-  const int32_t modifiers = ModifiersFromCombos(combos);
   if (modifiers == 0) return "Cannot use this hot key.";
   const std::string keyText = GetHotKeyText(modifiers, virtualKey, false);
   const int holder = FindHotKeyItem(virtualKey, modifiers);
@@ -111,4 +110,9 @@ std::string HotKeyCandidateProblem(int32_t virtualKey, const ModifierCombos& com
   if (isTaken(virtualKey, modifiers, name))
     return Format("%s is duplicated with system key(%s)", keyText, name);
   return {};
+}
+
+std::string HotKeyCandidateProblem(int32_t virtualKey, const ModifierCombos& combos,
+                                   const std::string& command, const SystemHotKeyCheck& isTaken) {
+  return HotKeyCandidateProblem(virtualKey, ModifiersFromCombos(combos), command, isTaken);
 }

@@ -33,5 +33,8 @@ using SystemHotKeyCheck =
 // that fails gives the message: no key, no command, no modifier, a shortcut
 // of the list with the same key (the one being edited is out of the list),
 // then `isTaken`.
+std::string HotKeyCandidateProblem(int32_t virtualKey, int32_t modifiers,
+                                   const std::string& command, const SystemHotKeyCheck& isTaken);
+// The same for the modifiers the three boxes select.
 std::string HotKeyCandidateProblem(int32_t virtualKey, const ModifierCombos& combos,
                                    const std::string& command, const SystemHotKeyCheck& isTaken);

@@ -99,6 +99,10 @@ ModifierCombos CombosFromModifiers(int32_t modifiers) {
   return combos;
 }
 
+int32_t EditedModifiers(int32_t original, const ModifierCombos& combos) {
+  return combos == CombosFromModifiers(original) ? original : ModifiersFromCombos(combos);
+}
+
 int SingleModifierChoice(int32_t modifiers) { return ChoiceOf(modifiers); }
 
 std::vector<std::string> HotKeyRowTexts(const CHotKeyItem& item) {

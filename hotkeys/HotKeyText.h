@@ -33,6 +33,12 @@ int32_t ModifiersFromCombos(const ModifierCombos& combos);
 // Shift, the last).
 ModifierCombos CombosFromModifiers(int32_t modifiers);
 
+// The modifiers of a shortcut being edited that had `original`: those while
+// the boxes still show what CombosFromModifiers(original) put there, since
+// four modifiers do not fit three boxes and a new key or command must not
+// drop one; otherwise what the boxes select.
+int32_t EditedModifiers(int32_t original, const ModifierCombos& combos);
+
 // The box index of a set of exactly one modifier, else kChoiceNone.
 int SingleModifierChoice(int32_t modifiers);
 

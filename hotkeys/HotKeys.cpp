@@ -71,13 +71,17 @@ bool TakeHotKeyItem(std::size_t position, CHotKeyItem& taken) {
   return true;
 }
 
-bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
-                             const std::string& command) {
+bool ValidateHotKeyCandidate(int32_t virtualKey, int32_t modifiers, const std::string& command) {
   const std::string problem =
-      HotKeyCandidateProblem(virtualKey, combos, command, CheckSystemHotKey);
+      HotKeyCandidateProblem(virtualKey, modifiers, command, CheckSystemHotKey);
   if (problem.empty()) return true;
   AppMessageBox(problem, MB_OK);
   return false;
+}
+
+bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
+                             const std::string& command) {
+  return ValidateHotKeyCandidate(virtualKey, ModifiersFromCombos(combos), command);
 }
 
 void RunHotKeyItem(int32_t id, FunctionCommandRunner runFunctionCommand) {

@@ -29,6 +29,7 @@ bool TakeHotKeyItem(std::size_t position, CHotKeyItem& taken);
 
 // Whether a shortcut about to be added or edited may be used; when not, a
 // message box has said why.
+bool ValidateHotKeyCandidate(int32_t virtualKey, int32_t modifiers, const std::string& command);
 bool ValidateHotKeyCandidate(int32_t virtualKey, const ModifierCombos& combos,
                              const std::string& command);
 

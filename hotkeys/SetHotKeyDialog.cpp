@@ -95,6 +95,8 @@ void CSetHotKeyDlg::OnProperties() {
   CHotKeyItem edited;
   if (row < 0 || !TakeHotKeyItem(static_cast<std::size_t>(row), edited)) return;
   const auto position = static_cast<std::size_t>(row);
+  // Until it is back, a save at the end of the session writes it as it was.
+  const EditedHotKeyItem beingEdited(position, edited);
   CHotKeyPropertiesDlg properties(m_hWnd, edited);
   if (properties.DoModal() == IDOK) {
     InsertHotKeyItem(position, properties.Item());

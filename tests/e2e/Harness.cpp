@@ -622,7 +622,7 @@ void StowpouchTest::SetUp() {
   // Every start begins without a shortcut list, which installs the default
   // set; a test that wants a list writes one.
   CreateDirectoryA(WorkFolder().c_str(), nullptr);
-  for (const char* name : {"HotKey.lst", "HotKey.lst.tmp"}) DeleteFileA((WorkFolder() + name).c_str());
+  for (const char* name : {"HotKey.lst", "HotKey.lst.tmp", "HotKey.lst.bad"}) DeleteFileA((WorkFolder() + name).c_str());
 }
 
 void StowpouchTest::TearDown() { ResetSettings(); }

@@ -1,6 +1,6 @@
 // The shortcut keys of the running program: a prepared "HotKey.lst" whose
 // shortcuts are pressed and then saved again unchanged, the default set when
-// there is no list, a damaged list, and the save when the session ends.
+// there is no list, a damaged list set aside, and the save when the session ends.
 #include "Harness.h"
 #include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyRules.h"
@@ -85,20 +85,24 @@ TEST_F(HotKeyTest, StartWithoutAListHoldsTheDefaultSetAndSavesIt) {
   EXPECT_FALSE(HeldBySomeone(MOD_WIN, '1'));
 }
 
-TEST_F(HotKeyTest, DamagedListIsToldOnceAndReplacedByTheDefaultSet) {
+TEST_F(HotKeyTest, DamagedListIsKeptAsBadToldOnceAndReplacedByTheDefaultSet) {
   ResetSettings({{"QueryQuit", 1}});
   std::string damaged = DefaultSetBytes();
-  damaged.resize(damaged.size() / 2);
+  damaged.resize(17);
   ASSERT_TRUE(WriteFileBytes(ListFile(), damaged));
+  ASSERT_TRUE(WriteFileBytes(ListFile() + ".bad", "an older damaged list"));
 
   Stowpouch app;
   const HWND box = app.WaitForMessageBox();
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(Stowpouch::MessageBoxText(box), "Cannot read HotKey.lst: unexpected end of file.");
+  EXPECT_EQ(Stowpouch::MessageBoxText(box),
+            "Cannot read HotKey.lst: unexpected end of file. It was kept as " + ListFile() +
+                ".bad, and the default shortcut keys are used.");
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(app.Ready());
   EXPECT_TRUE(HeldBySomeone(MOD_WIN, VK_INSERT));
   ASSERT_TRUE(Quit(app));
+  EXPECT_EQ(ReadFileBytes(ListFile() + ".bad"), damaged);
   EXPECT_EQ(ReadFileBytes(ListFile()), DefaultSetBytes());
 }
 

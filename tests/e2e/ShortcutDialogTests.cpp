@@ -1,7 +1,7 @@
 // The shortcut key dialogs driven through their controls: what the
 // properties dialog refuses, the function and file choices, and the list
 // view kept in step with the shortcuts through every change, down to the
-// saved list.
+// saved list, also when the session ends during an edit.
 #include "Harness.h"
 
 #include <commctrl.h>
@@ -247,6 +247,60 @@ TEST_F(ShortcutDialogTest, EveryChangeWorksAtOnceAndTheViewStaysInStepDownToTheS
   ASSERT_TRUE(app_->process().WaitForExit());
   EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
   EXPECT_EQ(shown, RowsOf(items));
+}
+
+TEST_F(ShortcutDialogTest, DefaultFunctionShortcutsAndFourModifiersSurviveAnEdit) {
+  ResetSettings({{"QueryQuit", 1}});
+  // The default set's function shortcuts carry no command text.
+  std::vector<CHotKeyItem> items = DefaultHotKeyItems([](char c) { return c == 'C' || c == 'D'; });
+  items.push_back({HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_WIN | MOD_CONTROL | MOD_ALT | MOD_SHIFT,
+                   'Z'});
+  ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(OpenSetDialog());
+
+  HWND properties = EditRow(2);  // Windows + Y, My Computer
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(CommandOf(properties), "My Computer");
+  ASSERT_TRUE(Send(GetDlgItem(properties, IDC_HOTKEY_KEY), HKM_SETHOTKEY, 'K'));
+  EXPECT_EQ(Press(properties), "");
+  items[2].m_nVirtualKey = 'K';
+  items[2].m_strCommand = "My Computer";
+
+  properties = EditRow(static_cast<int>(items.size()) - 1);
+  ASSERT_NE(properties, nullptr);
+  EXPECT_EQ(Press(properties), "");
+  EXPECT_EQ(ViewRows(), RowsOf(items));
+
+  EXPECT_EQ(Press(set_), "");
+  PostMessageA(app_->Window(), WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(app_->process().WaitForExit());
+  EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
+}
+
+// Log-off ends the process right after WM_ENDSESSION; "/close" runs the
+// whole teardown. Either way the shortcut open in Properties is saved.
+TEST_F(ShortcutDialogTest, ShortcutOpenInPropertiesIsSavedWhenTheSessionEnds) {
+  const std::vector<CHotKeyItem> items = {
+      {HOTKEY_FOLDER, "C:\\", 0, "", "", 0, 0, MOD_WIN, 'N'},
+      {HOTKEY_FOLDER, "D:\\", 0, "", "", 0, 0, MOD_CONTROL | MOD_ALT, 'J'}};
+  for (const bool closeApp : {false, true}) {
+    SCOPED_TRACE(closeApp ? "/close" : "log-off");
+    ASSERT_TRUE(WriteFileBytes(WorkFolder() + "HotKey.lst", EncodeHotKeyList(items)));
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(OpenSetDialog());
+    ASSERT_NE(EditRow(1), nullptr);
+    if (closeApp) {
+      EXPECT_EQ(RunToEnd(BinFolder() + "Stowpouch.exe", "/close"), std::optional<DWORD>(0));
+    } else {
+      EXPECT_EQ(Send(app_->Window(), WM_QUERYENDSESSION), std::optional<LRESULT>(TRUE));
+      ASSERT_TRUE(Send(app_->Window(), WM_ENDSESSION, TRUE, 0).has_value());
+      ASSERT_TRUE(TerminateProcess(app_->process().Get(), 1));
+    }
+    ASSERT_TRUE(app_->process().WaitForExit());
+    EXPECT_EQ(ReadFileBytes(WorkFolder() + "HotKey.lst"), EncodeHotKeyList(items));
+    app_.reset();
+  }
 }
 
 TEST_F(ShortcutDialogTest, SetDefaultReplacesTheListAndTheStandardKeysAreShown) {

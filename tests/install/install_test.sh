@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs build/x86_64/Stowpouch-1.0-x64.msi into a fresh copy of the
-# build's ready Wine prefix, checks what it put where, starts Stowpouch
-# through its Start-menu shortcut, uninstalls while it runs and checks what
-# went and what stayed.
+# In a fresh copy of the build's ready Wine prefix: runs a portable copy and
+# checks that it keeps HotKey.lst beside itself; installs
+# build/x86_64/Stowpouch-1.0-x64.msi, checks what it put where, starts
+# Stowpouch through its Start-menu shortcut, uninstalls while it runs and
+# checks what went and what stayed.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 bin=$root/build/x86_64/bin msi=$root/build/x86_64/Stowpouch-1.0-x64.msi
@@ -24,10 +25,21 @@ no_key() { ! win reg query "$@"; }
 absent() { [ ! -e "$1" ]; }
 no_window() { ! win "$bin/WindowProbe.exe" StowpouchClass 0; }
 installed='C:\Program Files\Stowpouch' folder=$WINEPREFIX/drive_c/Program\ Files/Stowpouch
-win cmd /c echo %APPDATA% && quick_launch=$(winepath -u "$(said)")/Microsoft/Internet\ Explorer/Quick\ Launch
+win cmd /c echo %APPDATA% && app_data=$(winepath -u "$(said)")
+quick_launch=$app_data/Microsoft/Internet\ Explorer/Quick\ Launch per_user=$app_data/Quarrelwood/Stowpouch
 mkdir -p "$quick_launch"  # where Stowpouch makes its shortcut, if the folder is there
 files=(Stowpouch.exe Graftling.dll Sprigload.dll Keysnare.dll Dartlet.exe)
 while IFS= read -r file; do files+=("${file#"$bin"/}"); done < <(find "$bin/help" -type f 2>/dev/null)
+
+echo "== a portable copy"
+portable='C:\Portable' portable_folder=$WINEPREFIX/drive_c/Portable
+mkdir -p "$portable_folder" && for file in "${files[@]:0:5}"; do cp "$bin/$file" "$portable_folder"; done
+check "starts in its folder" win start /d "$portable" "$portable\\Stowpouch.exe"
+check "its window appears" win "$bin/WindowProbe.exe" StowpouchClass 60000
+check "/close ends it" win "$portable\\Stowpouch.exe" /close
+check "it saved HotKey.lst beside itself" [ -f "$portable_folder/HotKey.lst" ]
+check "and nothing under the user's application data" absent "$per_user"
+rm -rf "$portable_folder" "$quick_launch/StowpouchQL.lnk"
 
 echo "== install"
 check "msiexec /i" win msiexec /i "$(winepath -w "$msi")" /qn
@@ -48,7 +60,8 @@ check "it made its Quick Launch shortcut" [ -f "$quick_launch/StowpouchQL.lnk" ]
 echo "== uninstall while it runs"
 check "msiexec /x" win msiexec /x "$(winepath -w "$msi")" /qn
 check "its window is gone" no_window
-check "it saved HotKey.lst in its folder, the only file left" [ "$(ls -A "$folder")" = HotKey.lst ]
+check "it saved HotKey.lst under the user's application data" [ -f "$per_user/HotKey.lst" ]
+check "nothing is left in Program Files" absent "$folder"
 check "class key removed" no_key 'HKCR\CLSID\{60BCFAF0-EF96-43DA-B64C-1793B01B70DE}'
 check "Start-menu shortcut removed" absent "$link"
 check "log-on shortcut removed" absent "$startup"

@@ -75,6 +75,15 @@ TEST(ModifierCombos, EverySetThatFitsThreeBoxesRoundTrips) {
   }
 }
 
+TEST(ModifierCombos, AnEditKeepsEveryOriginalModifierUntilTheBoxesChange) {
+  constexpr int32_t kAll = 8 | 2 | 1 | 4;
+  EXPECT_EQ(EditedModifiers(kAll, CombosFromModifiers(kAll)), kAll);
+  EXPECT_EQ(EditedModifiers(kAll, {1, 2, 0}), 8 | 2);
+  EXPECT_EQ(EditedModifiers(kAll, {1, 2, 4}), 8 | 2 | 4);
+  EXPECT_EQ(EditedModifiers(8, {0, 0, 0}), 0);
+  EXPECT_EQ(EditedModifiers(2 | 4, {4, 2, 0}), 2 | 4);  // the same set, chosen otherwise
+}
+
 TEST(HotKeyRowTexts, FunctionsShowTheirNameAndNoParameters) {
   CHotKeyItem item;
   item.m_nType = HOTKEY_FUNCTION;

@@ -1,10 +1,12 @@
 // The shortcut list's life: loaded from "HotKey.lst" and registered at
 // start-up, the default set when there is no good file, saved and let go at
-// shutdown, a save that fails without harming the file already there, and
-// the file kept in the start folder wherever the current directory goes.
+// shutdown, a save that fails without harming the file already there, the
+// file kept in the start folder wherever the current directory goes, and
+// kept per user when the start folder takes no files.
 #include <string>
 
 #include "HotKeyFixture.h"
+#include "framework/Handles.h"
 #include "framework/StartFolder.h"
 #include "hotkeys/HotKeyFile.h"
 #include "hotkeys/HotKeyList.h"
@@ -29,6 +31,24 @@ CHotKeyItem Item(int32_t type, const std::string& command, UINT modifiers, UINT 
 std::vector<CHotKeyItem> DefaultsForDrivesCAndD() {
   return DefaultHotKeyItems([](char letter) { return letter == 'C' || letter == 'D'; });
 }
+
+// Points %APPDATA% at a folder of the test's own while it lives.
+class ScopedAppData {
+ public:
+  explicit ScopedAppData(const std::filesystem::path& folder) {
+    char old[MAX_PATH] = "";
+    had_ = GetEnvironmentVariableA("APPDATA", old, MAX_PATH) > 0;
+    old_ = old;
+    SetEnvironmentVariableA("APPDATA", folder.string().c_str());
+  }
+  ~ScopedAppData() { SetEnvironmentVariableA("APPDATA", had_ ? old_.c_str() : nullptr); }
+  ScopedAppData(const ScopedAppData&) = delete;
+  ScopedAppData& operator=(const ScopedAppData&) = delete;
+
+ private:
+  bool had_ = false;
+  std::string old_;
+};
 
 void ExpectDefaultSetRegistered() {
   const HotKeyItems& list = HotKeyList();
@@ -101,7 +121,7 @@ TEST_F(HotKeyTest, EmptyListFileIsNoReasonForTheDefaults) {
   EXPECT_TRUE(boxes_.Seen().empty());
 }
 
-TEST_F(HotKeyTest, FileThatEndsEarlyGivesOneMessageAndTheDefaults) {
+TEST_F(HotKeyTest, FileThatEndsEarlyIsSetAsideWithOneMessageAndTheDefaults) {
   // Three records announced, one and a half present.
   std::string bytes = EncodeHotKeyList(
       {Item(HOTKEY_FOLDER, "C:\\Temp", MOD_CONTROL | MOD_SHIFT, 'T'),
@@ -113,17 +133,61 @@ TEST_F(HotKeyTest, FileThatEndsEarlyGivesOneMessageAndTheDefaults) {
   EXPECT_FALSE(LoadHotKeyList());
   const auto boxes = boxes_.Seen();
   ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "Cannot read HotKey.lst: unexpected end of file.");
+  EXPECT_EQ(boxes[0].text, "Cannot read HotKey.lst: unexpected end of file. It was kept as " +
+                                ListFile().string() + ".bad, and the default shortcut keys are used.");
   EXPECT_EQ(boxes[0].owner, MainWindowStandIn());
   ExpectDefaultSetRegistered();
   // The record handed over before the damage was let go again.
   EXPECT_TRUE(CombinationFree(MOD_CONTROL | MOD_SHIFT, 'T'));
+  FreeHotKeyList();
+  EXPECT_EQ(ReadBytes(ListFile().string() + ".bad"), bytes);
+  EXPECT_EQ(ReadBytes(ListFile()), EncodeHotKeyList(DefaultsForDrivesCAndD()));
 }
 
-TEST_F(HotKeyTest, UnopenableFileIsSilent) {
-  std::filesystem::create_directory(ListFile());  // a folder cannot be read as a file
-  EXPECT_FALSE(LoadHotKeyList());
+TEST_F(HotKeyTest, UnopenableFileIsLeftAloneAndNothingIsSavedOverIt) {
+  const std::string kept = EncodeHotKeyList({Item(HOTKEY_FOLDER, "C:\\Kept", MOD_WIN, 'K')});
+  WriteBytes(ListFile(), kept);
+  {
+    // Another program holds the file without sharing it.
+    const UniqueFile lock(CreateFileA(ListFile().string().c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    EXPECT_FALSE(LoadHotKeyList());
+  }
   EXPECT_EQ(HotKeyList().size(), 10u);
+  ASSERT_EQ(boxes_.Seen().size(), 1u);
+  const std::string said = boxes_.Seen()[0].text;
+  EXPECT_EQ(said.rfind("Cannot open HotKey.lst: ", 0), 0u) << said;
+  EXPECT_NE(said.find("It was left as it is, and nothing will be saved over it"), std::string::npos)
+      << said;
+  FreeHotKeyList();
+  EXPECT_EQ(ReadBytes(ListFile()), kept);
+  EXPECT_EQ(boxes_.Seen().size(), 1u);  // the failed save is no news
+}
+
+TEST_F(HotKeyTest, StartFolderThatTakesNoFilesKeepsTheListPerUserStartingFromTheOneBeside) {
+  const std::filesystem::path appData = Scratch() / "Application Data";
+  std::filesystem::create_directory(appData);
+  const ScopedAppData scopedAppData(appData);
+  // A folder in the way of the trial file: the start folder is not ours to write.
+  std::filesystem::create_directory(Scratch() / "HotKey.lst.trial");
+  const std::string beside = EncodeHotKeyList({Item(HOTKEY_FOLDER, "C:\\Beside", MOD_WIN, 'B')});
+  WriteBytes(ListFile(), beside);
+
+  EXPECT_TRUE(LoadHotKeyList());
+  ASSERT_EQ(HotKeyList().size(), 1u);
+  EXPECT_EQ(HotKeyList()[0].m_strCommand, "C:\\Beside");
+  HotKeyList()[0].m_strCommand = "C:\\Per user";
+  const std::string edited = EncodeHotKeyList(HotKeyList());
+  FreeHotKeyList();
+  const std::filesystem::path perUser = appData / "Quarrelwood" / "Stowpouch" / "HotKey.lst";
+  EXPECT_EQ(ReadBytes(perUser), edited);
+  EXPECT_EQ(ReadBytes(ListFile()), beside);
+
+  // From now on the per-user list is the one.
+  EXPECT_TRUE(LoadHotKeyList());
+  ASSERT_EQ(HotKeyList().size(), 1u);
+  EXPECT_EQ(HotKeyList()[0].m_strCommand, "C:\\Per user");
   EXPECT_TRUE(boxes_.Seen().empty());
 }
 
