@@ -62,13 +62,9 @@ void HiddenWindows::Replace(SavedWindowList windows) {
 }
 
 void HiddenWindows::Load() {
-  std::string bytes;
   windows_.clear();
-  if (RegistryKey(HKEY_CURRENT_USER, kSessionKeyPath, KEY_QUERY_VALUE)
-          .QueryBytes(kHiddenWindowsValue, kMaxRecords * kRecordBytes, bytes)) {
-    for (const SavedWindow& saved : Decode(bytes))
-      if (saved.StillThere() && TopLevel(saved.Get())) windows_.push_back(saved);
-  }
+  for (const SavedWindow& saved : ReadSessionWindows(kHiddenWindowsValue))
+    if (saved.StillThere() && TopLevel(saved.Get())) windows_.push_back(saved);
   Store();
 }
 
@@ -81,14 +77,24 @@ void HiddenWindows::ShowAllAgain() {
   Replace(SavedWindowList());
 }
 
-void HiddenWindows::Store() const {
-  if (windows_.empty()) {
+void HiddenWindows::Store() const { WriteSessionWindows(kHiddenWindowsValue, windows_); }
+
+SavedWindowList ReadSessionWindows(const char* valueName) {
+  std::string bytes;
+  if (!RegistryKey(HKEY_CURRENT_USER, kSessionKeyPath, KEY_QUERY_VALUE)
+           .QueryBytes(valueName, kMaxRecords * kRecordBytes, bytes))
+    return SavedWindowList();
+  return Decode(bytes);
+}
+
+void WriteSessionWindows(const char* valueName, const SavedWindowList& windows) {
+  if (windows.empty()) {
     const RegistryKey key(HKEY_CURRENT_USER, kSessionKeyPath, KEY_SET_VALUE);
-    if (key.IsOpen()) key.DeleteValue(kHiddenWindowsValue);
+    if (key.IsOpen()) key.DeleteValue(valueName);
     return;
   }
   // The settings key must exist first, or it would be created volatile too.
   if (!RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKeyPath).IsOpen()) return;
   RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath)
-      .SetBytes(kHiddenWindowsValue, Encode(windows_));
+      .SetBytes(valueName, Encode(windows));
 }
