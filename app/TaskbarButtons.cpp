@@ -116,14 +116,16 @@ void TaskbarButtons::Review() {
 }
 
 void TaskbarButtons::OnWindowEvent(HWND window, bool appeared) {
-  // An owned window has no button of its own.
-  if (!taking_ || !IsWindow(window) || GetWindow(window, GW_OWNER) != nullptr) return;
+  if (!taking_) return;
+  // Most new windows are no pouch windows: the class, read first, settles
+  // them. An owned window has no button of its own.
+  const bool wanted = Wants(window) && GetWindow(window, GW_OWNER) == nullptr;
   auto taken = FindSaved(taken_, window);
   if (taken != taken_.end() && !taken->StillThere()) {
     taken_.erase(taken);  // the handle names a new window now
     taken = taken_.end();
   }
-  if (Wants(window)) {
+  if (wanted) {
     // A window shown again gets a new button from the taskbar.
     if (taken == taken_.end() || appeared) {
       if (Call(window, false) && taken == taken_.end()) {

@@ -93,8 +93,15 @@ void WriteSessionWindows(const char* valueName, const SavedWindowList& windows) 
     if (key.IsOpen()) key.DeleteValue(valueName);
     return;
   }
+  const std::string bytes = Encode(windows);
+  // Written as windows appear: the key that is there already takes it at
+  // once.
+  if (const RegistryKey session(HKEY_CURRENT_USER, kSessionKeyPath, KEY_SET_VALUE);
+      session.IsOpen()) {
+    session.SetBytes(valueName, bytes);
+    return;
+  }
   // The settings key must exist first, or it would be created volatile too.
   if (!RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKeyPath).IsOpen()) return;
-  RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath)
-      .SetBytes(valueName, Encode(windows));
+  RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath).SetBytes(valueName, bytes);
 }
