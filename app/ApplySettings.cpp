@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/MenuHotKey.h"
 #include "app/QuickLaunch.h"
+#include "app/TaskbarButtons.h"
 #include "app/TaskbarFilterReload.h"
 #include "app/TrayIcon.h"
 #include "menu/MenuRendering.h"
@@ -12,6 +13,7 @@
 #include "outside/sprigload/Sprigload.h"
 #include "settings/SettingsStore.h"
 #include "shellext/GraftlingIds.h"
+#include "shellext/TaskbarTabControl.h"
 #include "windows/WindowCommands.h"
 
 namespace {
@@ -46,16 +48,36 @@ void ApplyDesktopEdges(HWND mainWindow, const SettingsRecord& settings) {
   }
 }
 
+// The old taskbar rebuilds every button through its filter when the windows
+// are hidden and shown again. Any other taskbar, or one without the filter,
+// has the pouch windows' buttons taken by Stowpouch itself; there hiding and
+// showing every window would only flicker and reorder the buttons.
+void RebuildTaskbarButtons(bool filtered, bool shellRestarted) {
+  const bool tabControl = FindTaskbarTabControl() != nullptr;
+  if (tabControl) RefreshTaskbarButtons();
+  TheTaskbarButtons().Follow(!filtered, tabControl || shellRestarted);
+}
+
 }  // namespace
+
+void ToggleTaskbarFilter() {
+  // Elsewhere SHLoadInProc loads nothing in the shell, and under Wine it
+  // would load Graftling into this very process.
+  if (FindTaskbarTabControl()) SHLoadInProc(CLSID_Graftling);
+}
+
+void RestoreTaskbarButtons() {
+  TheTaskbarButtons().GiveBackAll();
+  if (FindTaskbarTabControl()) RefreshTaskbarButtons();
+}
 
 void ApplySettings() {
   const HWND mainWindow = MainWindow();
   const SettingsRecord& settings = Settings();
   KeepQuickLaunchShortcut(settings);
-  // The filter re-reads the settings first; then the taskbar rebuilds every
-  // button through it.
-  ReloadTaskbarFilter();
-  RefreshTaskbarButtons();
+  // The filter re-reads the settings first (the request is answered so by
+  // the filter alone); then the buttons follow.
+  RebuildTaskbarButtons(TaskbarFilterAnswers(), false);
   ApplyTrayIcon(mainWindow, settings);
   UpdateMenuMetrics();
   ApplyMenuHotKey(mainWindow, settings);
@@ -70,8 +92,12 @@ void ReconnectToShell() {
   // "TaskbarCreated": only a shell whose taskbar lacks the filter gets one.
   // The question is itself the reload request, and a filter that goes in
   // reads the settings as it does.
-  if (!TaskbarFilterAnswers()) SHLoadInProc(CLSID_Graftling);
-  RefreshTaskbarButtons();
+  bool filtered = TaskbarFilterAnswers();
+  if (!filtered && FindTaskbarTabControl()) {
+    SHLoadInProc(CLSID_Graftling);
+    filtered = TaskbarFilterAnswers();
+  }
+  RebuildTaskbarButtons(filtered, true);
 }
 
 void StopOutsideComponents() {

@@ -10,5 +10,12 @@ void ApplySettings();
 // shell when it is not there yet, then the buttons rebuilt through it.
 void ReconnectToShell();
 
+// A load request for Graftling, which switches the old taskbar's filter on
+// or off; made only where that taskbar is.
+void ToggleTaskbarFilter();
+
+// At quit: every pouch window gets its taskbar button back.
+void RestoreTaskbarButtons();
+
 // Stops the desktop-edge watch and the Windows-key hook at shutdown.
 void StopOutsideComponents();

@@ -14,6 +14,7 @@
 #include "app/LaunchRequests.h"
 #include "app/MenuHotKey.h"
 #include "app/SingleInstance.h"
+#include "app/TaskbarButtons.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
 #include "framework/StartFolder.h"
@@ -30,7 +31,6 @@
 #include "resources/resource.h"
 #include "settings/OptionsSheet.h"
 #include "settings/SettingsStore.h"
-#include "shellext/GraftlingIds.h"
 #include "windows/ArrangeTaskbarDialog.h"
 #include "windows/ClassNames.h"
 #include "windows/SelectContainedAppDialog.h"
@@ -129,7 +129,7 @@ void CStowpouchDlg::DoDataExchange(CDataExchange*) {}
 
 BOOL CStowpouchDlg::OnInitDialog() {
   // The first load request switches Graftling's taskbar filter on.
-  SHLoadInProc(CLSID_Graftling);
+  ToggleTaskbarFilter();
   CDialog::OnInitDialog();
   ExtendSystemMenu();
   LayOutControls();
@@ -139,6 +139,7 @@ BOOL CStowpouchDlg::OnInitDialog() {
   SetMainWindow(m_hWnd);
   // Windows hidden by a run that did not end cleanly are still ours to show.
   m_hiddenWindows.Load();
+  TheTaskbarButtons().Load();
   g_mainDialog = this;
   SetMenuIconSource(MainWindowIcon);
 
@@ -331,6 +332,11 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         SaveForEndOfSession();
       result = 0;
       return true;
+    case kTaskbarWindowEventMessage:
+      if (TakesInputCommands())
+        TheTaskbarButtons().OnWindowEvent(reinterpret_cast<HWND>(wParam), lParam != 0);
+      result = 0;
+      return true;
     case kQuitRequestMessage:
       RequestQuit(wParam != 0);
       result = 0;
@@ -348,7 +354,10 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_TIMER:
       if (wParam != kTrayClickTimer) return false;
       KillTimer(m_hWnd, kTrayClickTimer);
-      if (TakesInputCommands()) ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
+      if (TakesInputCommands()) {
+        TheTaskbarButtons().Review();
+        ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
+      }
       result = 0;
       return true;
     default:
@@ -429,6 +438,7 @@ void CStowpouchDlg::OnMenuHotKey() {
   // While its menu is open the combination opens nothing more.
   const bool reRegister = Settings().MenuPosHotKey == 1;
   if (reRegister) TheMenuHotKey().Unregister(m_hWnd);
+  TheTaskbarButtons().Review();
   ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
   if (reRegister) TheMenuHotKey().Register(m_hWnd, Settings());
 }
@@ -436,6 +446,7 @@ void CStowpouchDlg::OnMenuHotKey() {
 void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   const int surface = PouchSurfaceForMessage(wParam, Settings());
   if (surface == 0) return;
+  TheTaskbarButtons().Review();
   if (surface == kSurfaceQuickLaunch) {
     ShowPouchMenu(surface, -1, -1);
   } else {
@@ -497,6 +508,7 @@ void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
 void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
   switch (SystemHotKeyActionFor(lParam)) {
     case SystemHotKeyAction::kMinimizePouch: {
+      TheTaskbarButtons().Review();
       PouchLists lists;
       BuildPouchLists(lists, 1);
       m_systemHotKeyLists = SavePouchLists(lists);
@@ -521,9 +533,9 @@ void CStowpouchDlg::OnDestroy() {
   StopOutsideComponents();
   FreeHotKeyList();
   // The second load request switches the taskbar filter off again.
-  SHLoadInProc(CLSID_Graftling);
+  ToggleTaskbarFilter();
   m_hiddenWindows.ShowAllAgain();
-  RefreshTaskbarButtons();
+  RestoreTaskbarButtons();
   FreeMenuFont();
   SetMenuIconSource(nullptr);
   g_mainDialog = nullptr;

@@ -103,6 +103,12 @@ struct WindowTraits {
   static void Close(Handle h) { DestroyWindow(h); }
 };
 
+struct WinEventHookTraits {
+  using Handle = HWINEVENTHOOK;
+  static Handle Invalid() { return nullptr; }
+  static void Close(Handle h) { UnhookWinEvent(h); }
+};
+
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
@@ -115,6 +121,7 @@ using UniqueGlobalAtom = UniqueHandle<GlobalAtomTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueFindFile = UniqueHandle<FindFileTraits>;
 using UniqueIdList = UniqueHandle<IdListTraits>;
+using UniqueWinEventHook = UniqueHandle<WinEventHookTraits>;
 
 // One reference to a COM interface, released when the owner goes.
 template <typename Interface>

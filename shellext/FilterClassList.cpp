@@ -8,14 +8,12 @@
 #include "resources/GraftlingResource.h"
 #include "settings/SettingsRecord.h"
 #include "shellext/FilterRules.h"
+#include "shellext/FilterVerdict.h"
 #include "shellext/GraftlingModule.h"
-#include "windows/WindowClass.h"
 
 namespace {
 
 constexpr int kStringCapacity = 512;
-constexpr char kFolderFrameClass[] = "CabinetWClass";
-constexpr char kBrowserFrameClass[] = "IEFRAME";
 
 // Allocated on first use rather than a global object: inside the shell no
 // runtime runs constructors or destructors of globals for us.
@@ -54,19 +52,6 @@ FilterSettingsValues ReadFilterSettings(const RegistryKey& key) {
   return values;
 }
 
-bool IsListed(const char* className, const StringList& classes) {
-  for (const std::string& name : classes)
-    if (ClassNameEquals(className, name.c_str())) return true;
-  return false;
-}
-
-FrameContent ContentOfFrame(HWND window, const char* className) {
-  if (!ClassNameEquals(className, kFolderFrameClass) &&
-      !ClassNameEquals(className, kBrowserFrameClass))
-    return FrameContent::kNotAFrame;
-  return HasDocumentView(window) ? FrameContent::kDocument : FrameContent::kFolder;
-}
-
 }  // namespace
 
 int ReloadFilterClassList() {
@@ -79,14 +64,7 @@ int ReloadFilterClassList() {
 }
 
 int IsFilteredWindow(HWND window, const char* className) {
-  const TaskbarFilterConfig& config = Config();
-  // An empty list entry must match no window.
-  if (className == nullptr || className[0] == '\0' || !IsListed(className, config.classes))
-    return 0;
-  // Searching the descendants of another program's window is the one costly
-  // step; skip it when what the frame shows cannot change the verdict.
-  if (!FilterNeedsFrameContent(config)) return 1;
-  return IsFilteredContent(ContentOfFrame(window, className), config) ? 1 : 0;
+  return IsFilteredBy(Config(), window, className) ? 1 : 0;
 }
 
 void FreeFilterClassList() {

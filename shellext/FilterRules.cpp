@@ -1,5 +1,7 @@
 #include "shellext/FilterRules.h"
 
+#include "settings/SettingsRecord.h"
+
 void ReloadFilterConfig(const FilterSettingsValues& values, const FilterClassNames& names,
                         TaskbarFilterConfig& config) {
   config.classes.clear();
@@ -24,4 +26,17 @@ bool IsFilteredContent(FrameContent content, const TaskbarFilterConfig& config) 
 
 bool FilterNeedsFrameContent(const TaskbarFilterConfig& config) {
   return FrameContentMatters(config.folderSwitch, config.iexplorerSwitch);
+}
+
+FilterSettingsValues FilterSettingsOf(const SettingsRecord& settings) {
+  FilterSettingsValues values;
+  values.explorer = settings.Explorer;
+  values.iexplorer = settings.IExplorer;
+  values.folder = settings.Folder;
+  std::string text;
+  JoinStringList(settings.UserClassName, text);
+  values.userClassNames = text;
+  JoinStringList(settings.UserAppCaption, text);
+  values.userCaptions = text;
+  return values;
 }

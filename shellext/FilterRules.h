@@ -10,6 +10,8 @@
 #include "settings/StringList.h"
 #include "windows/PouchRules.h"
 
+struct SettingsRecord;
+
 struct TaskbarFilterConfig {
   StringList classes;  // searched in order, first equal name wins
   int32_t folderSwitch = 1;
@@ -40,6 +42,10 @@ struct FilterSettingsValues {
 // switch changes only when its value was read.
 void ReloadFilterConfig(const FilterSettingsValues& values, const FilterClassNames& names,
                         TaskbarFilterConfig& config);
+
+// The values a reload would read from the key that `settings` was saved to:
+// Stowpouch decides with them as the filter decides in the shell.
+FilterSettingsValues FilterSettingsOf(const SettingsRecord& settings);
 
 // Whether a window whose class is in the list stays off the taskbar, given
 // what it shows when it is a browser frame.

@@ -66,13 +66,9 @@ void HiddenWindows::Replace(SavedWindowList windows) {
 }
 
 void HiddenWindows::Load() {
-  std::string bytes;
   windows_.clear();
-  if (RegistryKey(HKEY_CURRENT_USER, kSessionKeyPath, KEY_QUERY_VALUE)
-          .QueryBytes(kHiddenWindowsValue, kMaxRecords * kRecordBytes, bytes)) {
-    for (const SavedWindow& saved : Decode(bytes))
-      if (saved.StillThere() && TopLevel(saved.Get())) windows_.push_back(saved);
-  }
+  for (const SavedWindow& saved : ReadSessionWindows(kHiddenWindowsValue))
+    if (saved.StillThere() && TopLevel(saved.Get())) windows_.push_back(saved);
   Store();
 }
 
@@ -86,16 +82,37 @@ void HiddenWindows::ShowAllAgain() {
 }
 
 void HiddenWindows::Store() const {
+  // The Hide Others toggle's windows are hidden too: listed after these.
+  SavedWindowList all = windows_;
+  const SavedWindowList& others = TheWindowToggles().HiddenOthers();
+  all.insert(all.end(), others.begin(), others.end());
+  WriteSessionWindows(kHiddenWindowsValue, all);
+}
+
+SavedWindowList ReadSessionWindows(const char* valueName) {
   std::string bytes;
-  Encode(windows_, bytes);
-  Encode(TheWindowToggles().HiddenOthers(), bytes);
-  if (bytes.empty()) {
+  if (!RegistryKey(HKEY_CURRENT_USER, kSessionKeyPath, KEY_QUERY_VALUE)
+           .QueryBytes(valueName, kMaxRecords * kRecordBytes, bytes))
+    return SavedWindowList();
+  return Decode(bytes);
+}
+
+void WriteSessionWindows(const char* valueName, const SavedWindowList& windows) {
+  if (windows.empty()) {
     const RegistryKey key(HKEY_CURRENT_USER, kSessionKeyPath, KEY_SET_VALUE);
-    if (key.IsOpen()) key.DeleteValue(kHiddenWindowsValue);
+    if (key.IsOpen()) key.DeleteValue(valueName);
+    return;
+  }
+  std::string bytes;
+  Encode(windows, bytes);
+  // Written as windows appear: the key that is there already takes it at
+  // once.
+  if (const RegistryKey session(HKEY_CURRENT_USER, kSessionKeyPath, KEY_SET_VALUE);
+      session.IsOpen()) {
+    session.SetBytes(valueName, bytes);
     return;
   }
   // The settings key must exist first, or it would be created volatile too.
   if (!RegistryKey::Create(HKEY_CURRENT_USER, kSettingsKeyPath).IsOpen()) return;
-  RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath)
-      .SetBytes(kHiddenWindowsValue, bytes);
+  RegistryKey::CreateVolatile(HKEY_CURRENT_USER, kSessionKeyPath).SetBytes(valueName, bytes);
 }

@@ -35,3 +35,9 @@ class HiddenWindows {
 
 // The value of the session key (settings/SettingsRecord.h) that holds it.
 constexpr const char kHiddenWindowsValue[] = "HiddenWindows";
+
+// A window list kept in the session key as the value `valueName`: read back
+// as stored (a value of any other length gives none), written, and removed
+// when the list is empty.
+SavedWindowList ReadSessionWindows(const char* valueName);
+void WriteSessionWindows(const char* valueName, const SavedWindowList& windows);

@@ -16,6 +16,7 @@
 #include "tests/support/farm/WindowFarmClient.h"
 #include "tests/support/shell/ServerRegistration.h"
 #include "tests/support/shell/StandInShellClient.h"
+#include "tests/support/taskbarlist/RecorderClient.h"
 
 namespace e2e {
 namespace {
@@ -152,6 +153,30 @@ TEST_F(OptionsSheetTest, OkOnTheFirstPageWritesItAtOnceAndLeavesTheDisplayAlone)
   EXPECT_EQ(ReadSetting("SortMenuItem"), 0u);
   EXPECT_EQ(ReadSetting("IndexVirtualKey"), static_cast<DWORD>('Z'));
   EXPECT_EQ(ReadSetting("MenuPosTray"), 1u);
+}
+
+// On a taskbar without Graftling, a kind switched off gets back the buttons
+// Stowpouch took from its windows, and only those.
+TEST_F(OptionsSheetTest, FoldersSwitchedOffGetTheirTaskbarButtonsBack) {
+  const taskbarlist::TaskbarListRecorder recorder;
+  ASSERT_TRUE(recorder.Registered());
+  farm::WindowFarm farm;
+  ASSERT_TRUE(farm.Running());
+  const HWND folder = farm.Create(farm::Spec("CabinetWClass", "Folder"));
+  const HWND explorer = farm.Create(farm::Spec("ExploreWClass", "Explorer"));
+  ASSERT_TRUE(folder && explorer);
+  Stowpouch app;
+  ASSERT_TRUE(app.Ready());
+  ASSERT_EQ(recorder.Count(taskbarlist::kDeleteTab, folder), 1);
+  OptionsSheet sheet(app);
+  ASSERT_TRUE(sheet.Open());
+  Click(sheet.Page(0), IDC_FOLDERS);
+  sheet.Press(PSBTN_OK);
+  ASSERT_TRUE(sheet.Closed());
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(recorder.Count(taskbarlist::kAddTab, folder), 1);
+  EXPECT_EQ(recorder.Count(taskbarlist::kAddTab, explorer), 0);
+  EXPECT_EQ(recorder.Count(taskbarlist::kDeleteTab, explorer), 1);
 }
 
 // Apply lights up on a change only, not on focus, selection or drop-down.

@@ -1,8 +1,9 @@
 // What the running program does to other programs' windows: Windows key + M
-// and Windows key + Shift + M, and the taskbar refresh when it starts and
-// quits.
+// and Windows key + Shift + M, and the old taskbar's refresh when it starts
+// and quits.
 #include "Harness.h"
 #include "tests/support/farm/WindowFarmClient.h"
+#include "tests/support/shell/StandInShellClient.h"
 
 namespace e2e {
 namespace {
@@ -47,7 +48,11 @@ TEST_F(PouchWindowTest, WindowsKeyMMinimisesThePouchAndShiftBringsItBack) {
   EXPECT_TRUE(app_.process().Running());
 }
 
+// The old taskbar with its tab control rebuilds its buttons when the windows
+// are hidden and shown again; any other taskbar is left without the flicker.
 TEST_F(PouchWindowTest, StartAndQuitRebuildEveryTaskbarButton) {
+  const standin::StandInShell shell;
+  ASSERT_TRUE(shell.Running());
   ResetSettings({{"QueryQuit", 1}});
   {
     Stowpouch app_;

@@ -3,6 +3,8 @@
 # (BENCH_OWN_DISPLAY=0 uses $DISPLAY):
 #   PouchListBench: the window lists against a bare pass over the desktop's
 #     windows, for 10, 100 and 1000 windows of another process;
+#   TaskbarButtonBench: one new window's decision and DeleteTab call on a
+#     taskbar without Graftling, with the recording stand-in of the tests;
 #   HotKeyLoadBench: reading a HotKey.lst of 1,000 shortcuts, under Wine and
 #     natively (the native build times the decoder alone);
 #   GraftlingBench: the taskbar filter in the stand-in shell (see README);
@@ -21,7 +23,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 
 cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64 --target PouchListBench HotKeyLoadBench GraftlingBench PouchMenuBench IdleBench
+cmake --build --preset x86_64 --target PouchListBench TaskbarButtonBench HotKeyLoadBench GraftlingBench PouchMenuBench IdleBench
 mkdir -p build/bench-native
 c++ -std=c++17 -O2 -I. tools/bench/HotKeyLoadBench.cpp hotkeys/HotKeyFile.cpp \
   -o build/bench-native/HotKeyLoadBench
@@ -31,6 +33,7 @@ export BENCH_OWN_DISPLAY=${BENCH_OWN_DISPLAY:-1}
 trap 'bench_leave build/x86_64' EXIT
 bench_enter build/x86_64
 build/x86_64/wine-run build/x86_64/bin/PouchListBench.exe "$@"
+build/x86_64/wine-run build/x86_64/bin/TaskbarButtonBench.exe
 build/x86_64/wine-run build/x86_64/bin/HotKeyLoadBench.exe
 build/bench-native/HotKeyLoadBench
 build/x86_64/wine-run build/x86_64/bin/GraftlingBench.exe

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
+#include "settings/SettingsRecord.h"
+
 namespace {
 
 const FilterClassNames kNames{"ExploreWClass", "CabinetWClass", "IEFrame"};
@@ -87,6 +91,62 @@ TEST(IsFilteredContent, AFrameFollowsTheSwitchOfWhatItShows) {
   // With both on, what a frame shows cannot matter, so nobody searches it.
   config.iexplorerSwitch = 1;
   EXPECT_FALSE(FilterNeedsFrameContent(config));
+}
+
+// What Stowpouch takes off a taskbar without the filter is what the filter
+// would swallow under the same record, and both are the pouch windows.
+bool SameClass(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
+
+bool Filtered(const TaskbarFilterConfig& config, const std::string& className,
+              FrameContent content) {
+  for (const std::string& name : config.classes)
+    if (!className.empty() && SameClass(name, className)) return IsFilteredContent(content, config);
+  return false;
+}
+
+bool InPouch(const SettingsRecord& record, const std::string& className, FrameContent content) {
+  const BuiltInClassNames builtIn{"CabinetWClass", "ExploreWClass", "IEFRAME",
+                                  "Afx:400000:b:10008:6:170420"};
+  const KindClassLists kinds = KindClassNames(record, builtIn);
+  for (std::size_t kind = 0; kind < kinds.size(); ++kind)
+    for (const std::string& name : kinds[kind])
+      if (SameClass(name, className))
+        return PouchKindOfMatch(static_cast<WindowKind>(kind), content, record) >= 0;
+  return false;
+}
+
+TEST(FilterSettingsOf, TheRecordFiltersExactlyItsPouchWindows) {
+  const std::pair<const char*, FrameContent> windows[] = {
+      {"CabinetWClass", FrameContent::kFolder},   {"CabinetWClass", FrameContent::kDocument},
+      {"IEFRAME", FrameContent::kDocument},        {"IEFRAME", FrameContent::kFolder},
+      {"ExploreWClass", FrameContent::kNotAFrame}, {"FarmNotepad", FrameContent::kNotAFrame},
+      {"FarmApp", FrameContent::kNotAFrame},
+      {"Afx:400000:b:10008:6:170420", FrameContent::kNotAFrame}};
+  const StringList userLists[] = {{}, {"farmnotepad"}, {"CABINETWCLASS", "", "FarmNotepad"}};
+  for (const int explorer : {0, 1, 2})
+    for (const int folder : {0, 1, 2})
+      for (const int iexplorer : {0, 1, 2})
+        for (const StringList& users : userLists) {
+          SettingsRecord record;
+          record.Explorer = explorer;
+          record.Folder = folder;
+          record.IExplorer = iexplorer;
+          record.UserClassName = users;
+          record.UserAppCaption = StringList(users.size(), "Caption");
+          TaskbarFilterConfig config;
+          config.folderSwitch = 1 - (folder == 1);  // what an earlier reload left
+          ReloadFilterConfig(FilterSettingsOf(record), kNames, config);
+          for (const auto& [className, content] : windows)
+            EXPECT_EQ(Filtered(config, className, content), InPouch(record, className, content))
+                << className << " showing " << static_cast<int>(content) << ", Explorer "
+                << explorer << ", Folder " << folder << ", IExplorer " << iexplorer << ", "
+                << users.size() << " user classes";
+        }
 }
 
 }  // namespace
