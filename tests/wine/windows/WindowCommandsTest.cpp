@@ -182,7 +182,9 @@ TEST_F(WindowCommandsTest, RefreshTaskbarButtonsLeavesEveryWindowAsItWas) {
 
   EXPECT_EQ(RefreshTaskbarButtons(), 1);
   EXPECT_EQ(Titles(visibleStacking()), Titles(stacking));
-  EXPECT_EQ(GetForegroundWindow(), folderB);
+  // The farm's thread takes the activation when it handles it.
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == folderB; }))
+      << GetForegroundWindow();
   for (HWND window : {folderA, folderB, browser, userApp, app, otherApp, minimizedFolder})
     EXPECT_TRUE(Visible(window));
   EXPECT_TRUE(Minimized(minimizedFolder));
