@@ -79,6 +79,21 @@ class ShowHideWindowTest : public StowpouchTest {
   }
 
   // Ctrl + Alt + K: function command 17, Hide Others.
+  // Types the chord until the program has its WM_HOTKEY: a chord lost on
+  // its way in on a loaded machine is typed again, one that arrived is never
+  // typed twice (Hide Others is a toggle).
+  static bool PressHotKey(Stowpouch& app, std::initializer_list<WORD> chord) {
+    const auto hotKeys = [&] {
+      std::size_t count = 0;
+      for (const spy::Record& record : app.Spy().Seen())
+        if (record.message == WM_HOTKEY && !record.returned) ++count;
+      return count;
+    };
+    const std::size_t before = hotKeys();
+    return WaitUntil([&] {
+      return PressChord(chord) && WaitUntil([&] { return hotKeys() > before; }, 5000);
+    });
+  }
   static void GiveHideOthersAKey() {
     CHotKeyItem hideOthers;
     hideOthers.m_nType = HOTKEY_FUNCTION;
@@ -155,7 +170,7 @@ TEST_F(ShowHideWindowTest, QuittingShowsWhatTheDialogAndHideOthersHid) {
     Stowpouch app;
     ASSERT_TRUE(app.Ready());
     HideByHand(app, {"By hand"});
-    ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, 'K'}));
+    ASSERT_TRUE(PressHotKey(app, {VK_CONTROL, VK_MENU, 'K'}));
     ASSERT_TRUE(WaitUntil([&] { return !Visible(other); }));
     EXPECT_FALSE(Visible(byHand));
     PostMessageA(app.Window(), WM_COMMAND, IDCANCEL, 0);
@@ -178,7 +193,7 @@ TEST_F(ShowHideWindowTest, AStartAfterAKillListsWhatHideOthersHid) {
     HideByHand(app, {"By hand"});
     const std::string byHandOnly = StoredList();
     for (bool hides : {true, false, true}) {
-      ASSERT_TRUE(PressChord({VK_CONTROL, VK_MENU, 'K'}));
+      ASSERT_TRUE(PressHotKey(app, {VK_CONTROL, VK_MENU, 'K'}));
       ASSERT_TRUE(WaitUntil([&] { return Visible(other) != hides; }) && app.Settle());
       if (!hides) {
         EXPECT_EQ(StoredList(), byHandOnly);
