@@ -125,7 +125,13 @@ TEST_F(OptionsSheetTest, EveryDisplayBoxReachesItsValueThroughOkAndTheNextHide) 
   EXPECT_TRUE(WaitUntil([&] { return !TrayIconThere(app.Window()); }));
 
   PostMessageA(app.Window(), WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitUntil([&] { return ReadSetting("QueryQuit").has_value(); }));
+  // The values are written one by one: all of them are there once saved.
+  ASSERT_TRUE(WaitUntil([&] {
+    if (!ReadSetting("QueryQuit")) return false;
+    for (const auto& check : kDisplayChecks)
+      if (!ReadSetting(check.second)) return false;
+    return true;
+  }));
   for (std::size_t i = 0; i < kDisplayChecks.size(); ++i)
     EXPECT_EQ(ReadSetting(kDisplayChecks[i].second), before[i] ? 0u : 1u) << kDisplayChecks[i].second;
 }
