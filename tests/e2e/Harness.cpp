@@ -576,7 +576,16 @@ bool Stowpouch::CloseMenus() const {
       if (IsWindowVisible(window)) return true;
     return false;
   };
-  return PressUntil({VK_ESCAPE}, [&] { return !anyShown(); });
+  // A hidden popup is not yet the end of the menu: until its loop lets go of
+  // the mouse, a click meant for the next surface goes to the old menu.
+  const auto inMenuMode = [this] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(process_.MainThreadId(), &info) &&
+           (info.flags & GUI_INMENUMODE) != 0;
+  };
+  return PressUntil({VK_ESCAPE}, [&] { return !anyShown(); }) &&
+         WaitUntil([&] { return !inMenuMode(); });
 }
 
 HWND Stowpouch::WaitForMessageBox() const {
