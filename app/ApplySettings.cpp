@@ -63,14 +63,16 @@ void ApplySettings() {
   KeysnareStartHook(mainWindow);
 }
 
-void ReconnectToShell() {
+void ReconnectToShell(UINT reloadTimeoutMs) {
   const HWND mainWindow = MainWindow();
   if (Settings().MenuPosTray == 1) AddTrayIcon(mainWindow, ProgramSmallIcon(mainWindow));
   // Every load request switches the filter on or off, and anyone may send
   // "TaskbarCreated": only a shell whose taskbar lacks the filter gets one.
   // The question is itself the reload request, and a filter that goes in
-  // reads the settings as it does.
-  if (!TaskbarFilterAnswers()) SHLoadInProc(CLSID_Graftling);
+  // reads the settings as it does. A shell too busy to answer may well hold
+  // the filter, which a load request would switch off.
+  if (AskTaskbarFilter(reloadTimeoutMs) == TaskbarFilterPresence::kAbsent)
+    SHLoadInProc(CLSID_Graftling);
   RefreshTaskbarButtons();
 }
 
