@@ -48,6 +48,12 @@ void ApplyDesktopEdges(HWND mainWindow, const SettingsRecord& settings) {
   }
 }
 
+// A shell that did not answer in time is busy, not without the filter: only
+// an answer from the tab control itself, or no tab control, means none.
+bool MayHoldTheFilter(TaskbarFilterPresence presence) {
+  return presence != TaskbarFilterPresence::kAbsent;
+}
+
 // The old taskbar rebuilds every button through its filter when the windows
 // are hidden and shown again. Any other taskbar, or one without the filter,
 // has the pouch windows' buttons taken by Stowpouch itself; there hiding and
@@ -77,7 +83,7 @@ void ApplySettings() {
   KeepQuickLaunchShortcut(settings);
   // The filter re-reads the settings first (the request is answered so by
   // the filter alone); then the buttons follow.
-  RebuildTaskbarButtons(TaskbarFilterAnswers(), false);
+  RebuildTaskbarButtons(MayHoldTheFilter(AskTaskbarFilter()), false);
   ApplyTrayIcon(mainWindow, settings);
   UpdateMenuMetrics();
   ApplyMenuHotKey(mainWindow, settings);
@@ -85,19 +91,20 @@ void ApplySettings() {
   KeysnareStartHook(mainWindow);
 }
 
-void ReconnectToShell() {
+void ReconnectToShell(UINT reloadTimeoutMs) {
   const HWND mainWindow = MainWindow();
   if (Settings().MenuPosTray == 1) AddTrayIcon(mainWindow, ProgramSmallIcon(mainWindow));
   // Every load request switches the filter on or off, and anyone may send
   // "TaskbarCreated": only a shell whose taskbar lacks the filter gets one.
   // The question is itself the reload request, and a filter that goes in
-  // reads the settings as it does.
-  bool filtered = TaskbarFilterAnswers();
-  if (!filtered && FindTaskbarTabControl()) {
+  // reads the settings as it does. A shell too busy to answer may well hold
+  // the filter, which a load request would switch off.
+  TaskbarFilterPresence presence = AskTaskbarFilter(reloadTimeoutMs);
+  if (presence == TaskbarFilterPresence::kAbsent && FindTaskbarTabControl()) {
     SHLoadInProc(CLSID_Graftling);
-    filtered = TaskbarFilterAnswers();
+    presence = AskTaskbarFilter(reloadTimeoutMs);
   }
-  RebuildTaskbarButtons(filtered, true);
+  RebuildTaskbarButtons(MayHoldTheFilter(presence), true);
 }
 
 void StopOutsideComponents() {

@@ -1,4 +1,7 @@
 #pragma once
+#include <windows.h>
+
+#include "app/TaskbarFilterReload.h"
 
 // Makes the launch surfaces and the taskbar buttons follow the settings
 // record: the Quick Launch shortcut, Graftling's taskbar filter and the
@@ -7,8 +10,8 @@
 void ApplySettings();
 
 // After a shell (re)started: the tray icon again, and Graftling in the new
-// shell when it is not there yet, then the buttons rebuilt through it.
-void ReconnectToShell();
+// shell when it says it is not there, then the buttons rebuilt through it.
+void ReconnectToShell(UINT reloadTimeoutMs = kReloadTimeoutMs);
 
 // A load request for Graftling, which switches the old taskbar's filter on
 // or off; made only where that taskbar is.

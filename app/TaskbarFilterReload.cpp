@@ -2,30 +2,44 @@
 
 #include <windows.h>
 
-#include <optional>
-
 #include "app/AppState.h"
 #include "common/SharedNames.h"
 #include "shellext/TaskbarTabControl.h"
 
 namespace {
 
-std::optional<DWORD_PTR> SendReloadRequest(UINT timeoutMs) {
+enum class Sent { kNoTabControl, kAnswered, kNoAnswer };
+
+Sent SendReloadRequest(UINT timeoutMs, DWORD_PTR& answer) {
   const HWND tab = FindTaskbarTabControl();
-  if (tab == nullptr || StowpouchMessage() == 0) return std::nullopt;
-  DWORD_PTR answer = 0;
+  if (tab == nullptr) return Sent::kNoTabControl;
+  if (StowpouchMessage() == 0) return Sent::kNoAnswer;
   // SMTO_NORMAL: like SendMessage, this thread still handles messages sent to
   // it while it waits.
   if (!SendMessageTimeoutA(tab, StowpouchMessage(), kMsgReloadFilter, 0,
                            SMTO_NORMAL | SMTO_ABORTIFHUNG, timeoutMs, &answer))
-    return std::nullopt;
-  return answer;
+    return Sent::kNoAnswer;
+  return Sent::kAnswered;
 }
 
 }  // namespace
 
-bool ReloadTaskbarFilter(UINT timeoutMs) { return SendReloadRequest(timeoutMs).has_value(); }
+bool ReloadTaskbarFilter(UINT timeoutMs) {
+  DWORD_PTR answer = 0;
+  return SendReloadRequest(timeoutMs, answer) == Sent::kAnswered;
+}
 
-bool TaskbarFilterAnswers() {
-  return SendReloadRequest(kReloadTimeoutMs) == DWORD_PTR{kMsgReloadAnswer};
+TaskbarFilterPresence AskTaskbarFilter(UINT timeoutMs) {
+  DWORD_PTR answer = 0;
+  switch (SendReloadRequest(timeoutMs, answer)) {
+    case Sent::kNoTabControl:
+      return TaskbarFilterPresence::kAbsent;
+    case Sent::kAnswered:
+      // The tab control's own procedure answers 0 to a message it does not know.
+      return answer == DWORD_PTR{kMsgReloadAnswer} ? TaskbarFilterPresence::kPresent
+                                                    : TaskbarFilterPresence::kAbsent;
+    case Sent::kNoAnswer:
+      break;
+  }
+  return TaskbarFilterPresence::kUnknown;
 }

@@ -13,6 +13,11 @@ constexpr UINT kReloadTimeoutMs = 2000;
 // Stowpouch up.
 bool ReloadTaskbarFilter(UINT timeoutMs = kReloadTimeoutMs);
 
-// Sends the same request and tells whether the filter answered it, that is
-// whether Graftling is in this shell's taskbar.
-bool TaskbarFilterAnswers();
+// What the same request tells about Graftling in this shell's taskbar.
+enum class TaskbarFilterPresence {
+  kPresent,  // the filter answered
+  kAbsent,   // no tab control, or the tab control itself answered
+  kUnknown,  // no answer in time: a busy shell says nothing either way
+};
+
+TaskbarFilterPresence AskTaskbarFilter(UINT timeoutMs = kReloadTimeoutMs);

@@ -22,12 +22,27 @@ FrameContent ContentOfFrame(HWND window, const char* className) {
 
 }  // namespace
 
-bool IsFilteredBy(const TaskbarFilterConfig& config, HWND window, const char* className) {
+ClassVerdict VerdictByClass(const TaskbarFilterConfig& config, const char* className) {
   // An empty list entry must match no window.
   if (className == nullptr || className[0] == '\0' || !IsListed(className, config.classes))
-    return false;
+    return ClassVerdict::kKept;
   // Searching the descendants of another program's window is the one costly
   // step; skip it when what the frame shows cannot change the verdict.
-  if (!FilterNeedsFrameContent(config)) return true;
+  return FilterNeedsFrameContent(config) ? ClassVerdict::kByContent : ClassVerdict::kFiltered;
+}
+
+bool IsFilteredByContent(const TaskbarFilterConfig& config, HWND window, const char* className) {
   return IsFilteredContent(ContentOfFrame(window, className), config);
+}
+
+bool IsFilteredBy(const TaskbarFilterConfig& config, HWND window, const char* className) {
+  switch (VerdictByClass(config, className)) {
+    case ClassVerdict::kKept:
+      return false;
+    case ClassVerdict::kFiltered:
+      return true;
+    case ClassVerdict::kByContent:
+      break;
+  }
+  return IsFilteredByContent(config, window, className);
 }

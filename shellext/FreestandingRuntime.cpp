@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <new>
 #include <string>
 
 extern "C" {
@@ -60,11 +59,10 @@ std::size_t strlen(const char* text) {
 
 }  // extern "C"
 
-// The process heap, as the shell's own allocations use. Our allocations are
-// a few hundred bytes; a shell that cannot spare them is past saving, so
-// running out ends in the same failure as anywhere in the shell.
 namespace {
 
+// The standard library's length checks guard only against our own mistakes:
+// our strings and lists stay far below any limit.
 [[noreturn]] void Fail(DWORD code) {
   RaiseException(code, EXCEPTION_NONCONTINUABLE, 0, nullptr);
   for (;;) {
@@ -76,23 +74,8 @@ constexpr DWORD kMisuse = STATUS_INVALID_PARAMETER;
 
 }  // namespace
 
-void* operator new(std::size_t size) {
-  void* block = HeapAlloc(GetProcessHeap(), 0, size != 0 ? size : 1);
-  if (block == nullptr) Fail(kOutOfMemory);
-  return block;
-}
-
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* block) noexcept {
-  if (block != nullptr) HeapFree(GetProcessHeap(), 0, block);
-}
-void operator delete[](void* block) noexcept { operator delete(block); }
-void operator delete(void* block, std::size_t) noexcept { operator delete(block); }
-void operator delete[](void* block, std::size_t) noexcept { operator delete(block); }
-
 // What the standard library calls instead of throwing when exceptions are
-// off. Our strings and lists stay far below any limit, so these only guard
-// against our own mistakes.
+// off (operator new is in GraftlingHeap.cpp).
 namespace std {
 void __throw_length_error(const char*) { Fail(kMisuse); }
 void __throw_logic_error(const char*) { Fail(kMisuse); }

@@ -7,6 +7,7 @@
 #include <olectl.h>
 
 #include "shellext/FilterClassList.h"
+#include "shellext/GraftlingLock.h"
 #include "shellext/GraftlingModule.h"
 #include "shellext/Registration.h"
 #include "shellext/TaskbarFilter.h"
@@ -14,6 +15,9 @@
 namespace {
 
 HINSTANCE g_module = nullptr;
+// Load requests may come on several threads of the shell: one switch, or
+// one unload question, at a time.
+SRWLOCK g_toggleLock = SRWLOCK_INIT;
 // Set while the filter is switched on; it drives the load toggle.
 bool g_active = false;
 
@@ -21,6 +25,7 @@ bool g_active = false;
 // on. The class list is complete before the filter goes in, so it is never
 // read half built.
 void ToggleTaskbarFilter() {
+  const ExclusiveLock lock(g_toggleLock);
   if (g_active) {
     SetTaskbarFilter(0);
     g_active = false;
@@ -52,10 +57,11 @@ STDAPI DllGetClassObject(REFCLSID, REFIID, LPVOID* object) {
 // Our procedure may stay in the tab control's chain after the filter is
 // switched off (someone subclassed the control after us); unloading the
 // library then would leave the taskbar calling into nothing. Nor may it go
-// while a call is inside our procedure: the filter may be switched off from
-// within one, which must still return through our code.
+// while a call is inside our procedure or on its way in or out: the filter
+// may be switched off from within one, or from another thread.
 STDAPI DllCanUnloadNow() {
-  return g_active || TaskbarFilterInChain() || TaskbarFilterBusy() ? S_FALSE : S_OK;
+  const ExclusiveLock lock(g_toggleLock);
+  return !g_active && ReleaseFilterIfQuiet() ? S_OK : S_FALSE;
 }
 
 STDAPI DllRegisterServer() { return RegisterGraftling() ? S_OK : SELFREG_E_CLASS; }

@@ -60,8 +60,10 @@ HRESULT AskStandIn(HWND control, const CLSID& clsid) {
   COPYDATASTRUCT request{standin::protocol::kServeLoadRequest, sizeof clsid,
                          const_cast<CLSID*>(&clsid)};
   DWORD_PTR answer = 0;
+  // Not given up on a busy stand-in: the shell serves a load request it
+  // was handed once it gets to it.
   if (!SendMessageTimeoutA(control, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&request),
-                           SMTO_NORMAL | SMTO_ABORTIFHUNG, 10000, &answer))
+                           SMTO_NORMAL, 10000, &answer))
     return E_FAIL;
   return static_cast<HRESULT>(answer);
 }

@@ -56,6 +56,12 @@ enum Request : ULONG_PTR {
   kFilterInFront = 0x53490011,   // 1 while Graftling's procedure is the tab control's first
   kHeapInUse = 0x53490012,       // answers the bytes of the process heap's busy blocks
   kNextHandle = 0x53490013,      // answers the value a new handle gets (grows with handles left open)
+  // StressRecord: inserts that many items for the window, each taken out
+  // again, while a second thread of the shell serves load requests; answers
+  // the insertions that reached neither the filter's verdict nor the tab
+  // control (see StandInShell.cpp)
+  kInsertDuringLoadRequests = 0x53490014,
+  kLoadRequestsServed = 0x53490015,  // answers how many the second thread served last time
 };
 
 // How a raw insertion's tab item looks.
@@ -68,6 +74,11 @@ enum class ItemShape : std::int32_t {
 struct InsertRecord {
   std::int64_t itemParam;
   std::int32_t shape;
+};
+
+struct StressRecord {
+  std::int64_t window;
+  std::uint32_t insertions;
 };
 
 struct TimingRecord {

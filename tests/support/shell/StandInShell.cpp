@@ -25,6 +25,7 @@
 
 #include "common/SharedNames.h"
 #include "framework/Handles.h"
+#include "shellext/GraftlingIds.h"
 #include "shellext/TaskbarTabControl.h"
 #include "tests/support/helper/HelperLoop.h"
 #include "tests/support/shell/ShellProtocol.h"
@@ -367,6 +368,77 @@ LRESULT TimeInsertion(const protocol::TimingRecord& record) {
   return static_cast<LRESULT>(samples[samples.size() / 2]);
 }
 
+// ---- load requests from a second thread -------------------------------------------
+
+// The shell may serve load requests on a thread other than the taskbar's.
+// This one serves them for Graftling, each as ServeLoadRequest does, one
+// each time the tab control's thread lets it (so that both go on side by
+// side, neither starving the other) until told to stop; always an odd number,
+// so that it leaves the filter on; and then ends its apartment, which frees
+// the libraries it loaded.
+volatile LONG g_stopLoadRequests = 0;
+LONG g_loadRequestsServed = 0;
+HANDLE g_nextLoadRequest = nullptr;
+
+DWORD WINAPI ServeLoadRequestsUntilStopped(void*) {
+  if (FAILED(CoInitialize(nullptr))) return 1;
+  LONG served = 0;
+  for (;;) {
+    const bool stopped = InterlockedCompareExchange(&g_stopLoadRequests, 0, 0) != 0;
+    if (stopped && served % 2 == 1) break;
+    if (!stopped) WaitForSingleObject(g_nextLoadRequest, INFINITE);
+    IUnknown* object = nullptr;
+    if (SUCCEEDED(CoGetClassObject(CLSID_Graftling, CLSCTX_INPROC_SERVER, nullptr, IID_IUnknown,
+                                   reinterpret_cast<void**>(&object))) &&
+        object)
+      object->Release();
+    CoFreeUnusedLibraries();
+    InterlockedExchange(&g_loadRequestsServed, ++served);
+  }
+  CoUninitialize();
+  return 0;
+}
+
+// Sent messages only, as a taskbar thread between two of its insertions
+// takes them.
+void HandleSentMessages() {
+  MSG message;
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+// Every insertion for a window the filter lets through must reach the tab
+// control: one that does not was handed to the default procedure instead.
+// The other thread is waited for while its sent messages are taken.
+constexpr std::uint32_t kInsertionsPerLoadRequest = 10;
+
+LRESULT InsertDuringLoadRequests(const protocol::StressRecord& record) {
+  const LPARAM param = reinterpret_cast<LPARAM>(protocol::WindowFromWire(record.window));
+  InterlockedExchange(&g_stopLoadRequests, 0);
+  InterlockedExchange(&g_loadRequestsServed, 0);
+  const UniqueKernelHandle next(CreateEventA(nullptr, FALSE, FALSE, nullptr));
+  g_nextLoadRequest = next.Get();
+  if (!next) return -1;
+  const UniqueKernelHandle thread(
+      CreateThread(nullptr, 0, ServeLoadRequestsUntilStopped, nullptr, 0, nullptr));
+  if (!thread) return -1;
+  const int seenBefore = g_seen.insertions;
+  for (std::uint32_t i = 0; i < record.insertions; ++i) {
+    const LRESULT index = Insert(param, ItemShape::kWithWindow, nullptr);
+    if (index >= 0 && ItemCount() > 0)
+      SendMessageA(g_tab, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    if (i % kInsertionsPerLoadRequest == 0) SetEvent(next.Get());
+    HandleSentMessages();
+  }
+  const int reached = g_seen.insertions - seenBefore;
+  InterlockedExchange(&g_stopLoadRequests, 1);
+  SetEvent(next.Get());
+  const HANDLE handle = thread.Get();
+  while (MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE) !=
+         WAIT_OBJECT_0)
+    HandleSentMessages();
+  return static_cast<LRESULT>(record.insertions) - reached;
+}
+
 // What the shell holds, as leaks would grow it: Wine answers neither
 // GetProcessHandleCount nor the private bytes of GetProcessMemoryInfo, so
 // the heap is walked and a new handle's value (the lowest free slot) read.
@@ -438,6 +510,12 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       return 1;
     case protocol::kTimeMessages:
       return Read(request, &count) ? TimeMessages(count) : -1;
+    case protocol::kInsertDuringLoadRequests: {
+      protocol::StressRecord record{};
+      return Read(request, &record) ? InsertDuringLoadRequests(record) : -1;
+    }
+    case protocol::kLoadRequestsServed:
+      return InterlockedCompareExchange(&g_loadRequestsServed, 0, 0);
     case protocol::kTimeInsertion: {
       protocol::TimingRecord record{};
       return Read(request, &record) ? TimeInsertion(record) : -1;

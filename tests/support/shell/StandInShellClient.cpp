@@ -103,4 +103,16 @@ std::optional<std::int64_t> StandInShell::TimeInsertion(HWND window,
   return static_cast<std::int64_t>(*answer);
 }
 
+std::optional<std::int64_t> StandInShell::InsertDuringLoadRequests(
+    HWND window, std::uint32_t insertions) const {
+  const protocol::StressRecord record{protocol::WindowToWire(window), insertions};
+  const auto answer = AskWith(protocol::kInsertDuringLoadRequests, record, kLongTimeoutMs);
+  if (!answer || *answer < 0) return std::nullopt;
+  return static_cast<std::int64_t>(*answer);
+}
+
+int StandInShell::LoadRequestsServed() const {
+  return static_cast<int>(Ask(protocol::kLoadRequestsServed).value_or(-1));
+}
+
 }  // namespace standin

@@ -67,6 +67,16 @@ class StandInShell {
   std::optional<std::int64_t> NextHandle() const;
   std::optional<std::int64_t> TimeInsertion(HWND window, std::uint32_t repetitions) const;
 
+  // Inserts `insertions` items for `window` (a window the filter lets
+  // through) on the tab control's thread while another thread of the shell
+  // serves load requests for Graftling, an odd number of them, and then ends
+  // its apartment. The insertions lost on the way (that never reached the
+  // tab control), nullopt when the shell did not answer; and how many load
+  // requests the other thread served.
+  std::optional<std::int64_t> InsertDuringLoadRequests(HWND window,
+                                                       std::uint32_t insertions) const;
+  int LoadRequestsServed() const;
+
  private:
   std::optional<LRESULT> Ask(protocol::Request request, const void* data = nullptr,
                              DWORD size = 0, UINT timeoutMs = kTimeoutMs) const;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ShellTest.h"
+#include "common/SharedNames.h"
 #include "framework/Handles.h"
 #include "shellext/GraftlingIds.h"
 #include "shellext/TaskbarTabControl.h"
@@ -159,6 +160,114 @@ TEST(GraftlingModule, TheLibraryStaysWhileACallIsInsideTheFilter) {
   EXPECT_EQ(SendMessageW(tab, kSwitchOffFromInside, 0, 0), 1);
   EXPECT_EQ(g_answerFromInside, S_FALSE);
   EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+// ---- memory the shell cannot spare ------------------------------------------------
+
+// Graftling's imports of HeapAlloc and HeapCreate replaced for as long as
+// this lives: the process heap refuses every block, and with `noReserve`
+// no heap of Graftling's own can be made either.
+HANDLE(WINAPI* g_heapCreate)(DWORD, SIZE_T, SIZE_T) = nullptr;
+LPVOID(WINAPI* g_heapAlloc)(HANDLE, DWORD, SIZE_T) = nullptr;
+
+LPVOID WINAPI RefusingHeapAlloc(HANDLE heap, DWORD flags, SIZE_T bytes) {
+  return heap == GetProcessHeap() ? nullptr : g_heapAlloc(heap, flags, bytes);
+}
+HANDLE WINAPI RefusingHeapCreate(DWORD, SIZE_T, SIZE_T) { return nullptr; }
+
+void** ImportSlot(HMODULE module, const char* function) {
+  const auto* base = reinterpret_cast<BYTE*>(module);
+  const IMAGE_DATA_DIRECTORY& directory = Directory(module, IMAGE_DIRECTORY_ENTRY_IMPORT);
+  for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+       entry->Name != 0; ++entry) {
+    const auto* names = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk);
+    auto* slots = reinterpret_cast<void**>(const_cast<BYTE*>(base) + entry->FirstThunk);
+    for (int i = 0; names[i].u1.AddressOfData != 0; ++i) {
+      if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) continue;
+      const auto* name =
+          reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names[i].u1.AddressOfData);
+      if (std::string(reinterpret_cast<const char*>(name->Name)) == function) return &slots[i];
+    }
+  }
+  return nullptr;
+}
+
+class ScarceMemory {
+ public:
+  ScarceMemory(HMODULE module, bool noReserve)
+      : alloc_(ImportSlot(module, "HeapAlloc")),
+        create_(noReserve ? ImportSlot(module, "HeapCreate") : nullptr),
+        scarce_(alloc_ && (create_ || !noReserve)) {
+    if (!scarce_) return;
+    g_heapAlloc = reinterpret_cast<decltype(g_heapAlloc)>(*alloc_);
+    Write(alloc_, reinterpret_cast<void*>(&RefusingHeapAlloc));
+    if (!create_) return;
+    g_heapCreate = reinterpret_cast<decltype(g_heapCreate)>(*create_);
+    Write(create_, reinterpret_cast<void*>(&RefusingHeapCreate));
+  }
+  ~ScarceMemory() {
+    if (!scarce_) return;
+    Write(alloc_, reinterpret_cast<void*>(g_heapAlloc));
+    if (create_) Write(create_, reinterpret_cast<void*>(g_heapCreate));
+  }
+  ScarceMemory(const ScarceMemory&) = delete;
+  ScarceMemory& operator=(const ScarceMemory&) = delete;
+  bool Scarce() const { return scarce_; }
+
+ private:
+  static void Write(void** slot, void* value) {
+    DWORD protection = 0;
+    VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &protection);
+    *slot = value;
+    VirtualProtect(slot, sizeof *slot, protection, &protection);
+  }
+  void** alloc_;
+  void** create_;
+  bool scarce_;
+};
+
+// A reload that cannot have its memory filters nothing, and raises nothing
+// inside the shell; the next one, with memory to spare, filters again.
+TEST(GraftlingModule, AReloadShortOfMemoryFiltersNothingAndRaisesNothing) {
+  const RegistryScratch settings(kSettingsKeyPath);
+  settings.SetDword("Folder", 1);
+  settings.SetText(kUserClassNameValue, "FarmNotepad\x01");
+  settings.SetText(kUserAppCaptionValue, "FarmNotepad\x01");
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&controls));
+  const UniqueWindow tray(MakeTaskbarWindow(kTrayWindowClass, nullptr));
+  const HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 0, 0,
+                                   MakeTaskbarWindow(kTaskSwitchClass, tray.Get()), nullptr,
+                                   nullptr, nullptr);
+  ASSERT_EQ(FindTaskbarTabControl(), tab);
+  const UniqueWindow folder(MakeTaskbarWindow("CabinetWClass", nullptr));
+  const auto inserts = [&] {
+    TCITEMA item{};
+    item.mask = TCIF_PARAM;
+    item.lParam = reinterpret_cast<LPARAM>(folder.Get());
+    const LRESULT before = SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0);
+    SendMessageA(tab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0) > before;
+  };
+  const UINT reload = RegisterWindowMessageA(STOWPOUCH_MESSAGE_NAME);
+
+  for (const bool noReserve : {false, true}) {
+    SCOPED_TRACE(noReserve ? "no reserve either" : "the process heap refuses");
+    const GraftlingLibrary library;
+    ASSERT_TRUE(library.Loaded());
+    {
+      const ScarceMemory scarce(library.Module(), noReserve);
+      ASSERT_TRUE(scarce.Scarce());
+      EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
+      EXPECT_TRUE(inserts());
+      EXPECT_EQ(SendMessageA(tab, reload, kMsgReloadFilter, 0), kMsgReloadAnswer);
+      EXPECT_TRUE(inserts());
+    }
+    EXPECT_EQ(SendMessageA(tab, reload, kMsgReloadFilter, 0), kMsgReloadAnswer);
+    EXPECT_FALSE(inserts());
+    EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(library.CanUnloadNow(), S_OK);
+  }
 }
 
 }  // namespace

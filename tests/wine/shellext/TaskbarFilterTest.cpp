@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "ShellTest.h"
@@ -223,6 +224,32 @@ TEST_F(TaskbarFilterTest, ATabControlOfAnotherProcessIsLeftAlone) {
   EXPECT_TRUE(shell_.HasItem(folder));
   EXPECT_EQ(library.RequestClassObject(), CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(library.CanUnloadNow(), S_OK);
+}
+
+// ---- load requests on another thread of the shell ----------------------------------
+
+// The shell may serve load requests on a thread other than the taskbar's:
+// switching the filter there, and building its list there, must neither
+// lose an insertion on its way through the filter nor let one read a list
+// being freed, and the apartment that loaded the library may end while the
+// filter is in the chain. A long class list makes each insertion read it
+// for longer.
+TEST_F(TaskbarFilterTest, LoadRequestsOnAnotherThreadLoseNoInsertion) {
+  std::string userClasses;
+  for (int i = 0; i < 40; ++i) userClasses += "FarmUserClass" + std::to_string(i) + "\x01";
+  SetSettings({{"Folder", 1}, {"IExplorer", 0}}, userClasses.c_str());
+  const HWND app = Make(Spec("FarmApp", "Application"));
+  ASSERT_TRUE(shell_.Sync());
+
+  EXPECT_EQ(shell_.InsertDuringLoadRequests(app, 10000), std::int64_t{0});
+  EXPECT_GE(shell_.LoadRequestsServed(), 3);
+  // The other thread left the filter on, and its apartment is gone.
+  ASSERT_TRUE(shell_.Running());
+  EXPECT_TRUE(shell_.FilterInFront());
+  const HWND folder = Make(Spec("CabinetWClass", "Folder"));
+  ASSERT_TRUE(shell_.Sync());
+  EXPECT_FALSE(shell_.HasItem(folder));
+  EXPECT_TRUE(shell_.HasItem(app));
 }
 
 // ---- insertions that carry no window ---------------------------------------------------
