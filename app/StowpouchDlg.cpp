@@ -333,8 +333,11 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       result = 0;
       return true;
     case kTaskbarWindowEventMessage:
-      if (TakesInputCommands())
-        TheTaskbarButtons().OnWindowEvent(reinterpret_cast<HWND>(wParam), lParam != 0);
+      if (lParam == kStoreTakenWindows)
+        TheTaskbarButtons().StoreQueued();
+      else if (TakesInputCommands())
+        TheTaskbarButtons().OnWindowEvent(reinterpret_cast<HWND>(wParam),
+                                          lParam == kWindowAppeared);
       result = 0;
       return true;
     case kQuitRequestMessage:

@@ -25,7 +25,7 @@ void CALLBACK WindowEventProc(HWINEVENTHOOK, DWORD event, HWND window, LONG obje
       child != CHILDID_SELF || !TopLevel(window))
     return;
   PostMessageA(MainWindow(), kTaskbarWindowEventMessage, reinterpret_cast<WPARAM>(window),
-               event == EVENT_OBJECT_NAMECHANGE ? 0 : 1);
+               event == EVENT_OBJECT_NAMECHANGE ? kWindowRetitled : kWindowAppeared);
 }
 
 HWINEVENTHOOK HookEvents(DWORD first, DWORD last) {
@@ -130,13 +130,13 @@ void TaskbarButtons::OnWindowEvent(HWND window, bool appeared) {
     if (taken == taken_.end() || appeared) {
       if (Call(window, false) && taken == taken_.end()) {
         taken_.emplace_back(window);
-        Store();
+        StoreSoon();
       }
     }
   } else if (taken != taken_.end() && IsWindowVisible(window)) {
     Call(window, true);
     taken_.erase(taken);
-    Store();
+    StoreSoon();
   }
 }
 
@@ -173,6 +173,19 @@ bool TaskbarButtons::Call(HWND window, bool add) {
 }
 
 void TaskbarButtons::Store() const { WriteSessionWindows(kTaskbarButtonsValue, taken_); }
+
+void TaskbarButtons::StoreSoon() {
+  if (storeQueued_) return;
+  const HWND mainWindow = MainWindow();
+  storeQueued_ = mainWindow != nullptr &&
+                 PostMessageA(mainWindow, kTaskbarWindowEventMessage, 0, kStoreTakenWindows);
+  if (!storeQueued_) Store();
+}
+
+void TaskbarButtons::StoreQueued() {
+  storeQueued_ = false;
+  Store();
+}
 
 TaskbarButtons& TheTaskbarButtons() {
   static TaskbarButtons buttons;

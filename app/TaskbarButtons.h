@@ -12,8 +12,14 @@
 #include "windows/SavedWindows.h"
 
 // Posted to the main window by the window-event hook: wParam the window,
-// lParam 1 when it appeared (created or shown), 0 when its title changed.
+// lParam what happened to it; and by the buttons' record itself, to write
+// the session key once the queue's events are done.
 constexpr UINT kTaskbarWindowEventMessage = WM_APP + 2;
+enum : LPARAM {
+  kWindowRetitled = 0,
+  kWindowAppeared = 1,  // created or shown
+  kStoreTakenWindows = 2,
+};
 
 // The session key's value that lists the windows whose buttons were taken,
 // so that a start after a crash can give them back.
@@ -31,8 +37,10 @@ class TaskbarButtons {
   // The candidates looked at again (the pouch menu, Windows key + M): a
   // window's kind may have changed since it appeared.
   void Review();
-  // A window the hook reported.
+  // A window the hook reported. The session key follows from the queue
+  // (kStoreTakenWindows), so that a burst of new windows costs one write.
   void OnWindowEvent(HWND window, bool appeared);
+  void StoreQueued();
   // At quit: every button taken is given back, and nothing more is done.
   void GiveBackAll();
 
@@ -44,12 +52,14 @@ class TaskbarButtons {
   bool Call(HWND window, bool add);
   void Hook();
   void Store() const;
+  void StoreSoon();
 
   bool taking_ = false;
   TaskbarFilterConfig config_;
   SavedWindowList taken_;
   ComPtr<ITaskbarList> list_;
   bool listFailed_ = false;
+  bool storeQueued_ = false;
   UniqueWinEventHook appearHook_;
   UniqueWinEventHook nameHook_;
 };
