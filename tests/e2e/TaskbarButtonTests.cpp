@@ -119,10 +119,16 @@ TEST_F(TaskbarButtonTest, ARestartedShellHasEveryPouchButtonTakenAgain) {
 // whose buttons were taken and gives back those that left the pouch.
 TEST_F(TaskbarButtonTest, AStartAfterAKillGivesBackTheButtonsOfFormerPouchWindows) {
   ResetSettings({{"QueryQuit", 1}});
+  HWND later = nullptr;
   {
     Stowpouch killed;
     ASSERT_TRUE(killed.Ready());
     ASSERT_EQ(Deleted(explorer_), 1);
+    // One that appeared later is in the record too, once its queue is done.
+    later = farm_.Create(farm::Spec("ExploreWClass", "Later explorer"));
+    ASSERT_TRUE(later);
+    ASSERT_TRUE(WaitUntil([&] { return Deleted(later) == 1; }));
+    ASSERT_TRUE(killed.Settle());
     TerminateProcess(killed.process().Get(), 1);
     ASSERT_TRUE(killed.process().WaitForExit());
   }
@@ -131,6 +137,7 @@ TEST_F(TaskbarButtonTest, AStartAfterAKillGivesBackTheButtonsOfFormerPouchWindow
   Stowpouch next;
   ASSERT_TRUE(next.Ready());
   EXPECT_EQ(Added(explorer_), 1);
+  EXPECT_EQ(Added(later), 1);
   EXPECT_EQ(Added(folder_), 0);
   EXPECT_EQ(Added(app_), 0);
   Quit(next);
