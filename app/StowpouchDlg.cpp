@@ -19,7 +19,6 @@
 #include "app/TrayMenu.h"
 #include "framework/StartFolder.h"
 #include "framework/WinApp.h"
-#include "hotkeys/HotKeyRegistration.h"
 #include "hotkeys/HotKeyStore.h"
 #include "hotkeys/HotKeys.h"
 #include "hotkeys/SetHotKeyDialog.h"
@@ -412,6 +411,8 @@ INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
   } else if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
              static_cast<int>(wParam) == TheMenuHotKey().Id()) {
     OnMenuHotKey();
+  } else if (message == SystemHotKeyMessage() && TheMenuHotKey().IsTakenPress(wParam, lParam)) {
+    OnMenuHotKey();
   } else if (message == WM_HOTKEY) {
     RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
   } else if (message == StowpouchMessage() && message != 0) {
@@ -428,22 +429,16 @@ void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
   TheMenuHotKey().Unregister(m_hWnd);
-  RunOptionsSheet(m_hWnd, PickContainedApplication, [](unsigned modifiers, unsigned key) {
-    return HotKeyFree(static_cast<int32_t>(key), static_cast<int32_t>(modifiers))
-               ? std::string()
-               : std::string(kHotKeyHeldElsewhereText);
-  });
+  RunOptionsSheet(m_hWnd, PickContainedApplication, MenuHotKeyRefusal);
   ApplySettings();
   SetForegroundWindow(m_hWnd);
 }
 
 void CStowpouchDlg::OnMenuHotKey() {
-  // While its menu is open the combination opens nothing more.
-  const bool reRegister = Settings().MenuPosHotKey == 1;
-  if (reRegister) TheMenuHotKey().Unregister(m_hWnd);
-  TheTaskbarButtons().Review();
-  ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
-  if (reRegister) TheMenuHotKey().Register(m_hWnd, Settings());
+  TheMenuHotKey().RunMenu(m_hWnd, Settings(), [] {
+    TheTaskbarButtons().Review();
+    ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
+  });
 }
 
 void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {

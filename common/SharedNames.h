@@ -19,3 +19,9 @@ enum StowpouchMsgCode {
   kMsgEdgeTop = 202,
   kMsgEdgeBottom = 203,
 };
+
+// wParam codes of "SystemHotKeyMsg" from Keysnare.
+enum SystemHotKeyMsgCode {
+  kSystemHotKeyTyped = 0,  // a Windows-key combination was typed
+  kSystemHotKeyTaken = 1,  // the combination Keysnare takes for the menu hotkey was pressed
+};

@@ -58,4 +58,29 @@ std::optional<Chord> KeyChord::Feed(unsigned vk, bool down) {
   return Chord{modifiers, vk};
 }
 
+KeyStep KeyChord::Step(unsigned vk, bool down, Chord take, bool (*windowsKeyDown)()) {
+  KeyStep step;
+  if (swallowed_ != 0 && vk == swallowed_) {
+    // A press that was kept from everyone keeps its release from them too.
+    step.swallow = true;
+    if (!down) swallowed_ = 0;
+    Feed(vk, down);
+    return step;
+  }
+  step.report = Feed(vk, down);
+  if (!step.report) return step;
+  if (!windowsKeyDown()) {
+    Feed(0x5B, false);  // VK_LWIN
+    Feed(0x5C, false);  // VK_RWIN
+    step.report.reset();
+    return step;
+  }
+  if (take.vk != 0 && step.report->vk == take.vk && step.report->modifiers == take.modifiers) {
+    step.report.reset();
+    step.taken = step.swallow = true;
+    swallowed_ = vk;
+  }
+  return step;
+}
+
 }  // namespace outside

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -238,6 +239,52 @@ TEST_F(OptionsSheetTest, AMenuHotKeyAnotherProgramHoldsIsRefused) {
   sheet.Press(PSBTN_CANCEL);
   ASSERT_TRUE(sheet.Closed());
   EXPECT_EQ(nullptr, app.ShownMessageBox()) << "start-up and the sheet's end say nothing";
+}
+
+// The farm holds Windows key + Q (and E), as the shell does from Windows 8
+// on, and the program takes it; the Display page then changes it with
+// `change`, and once the sheet has closed the farm has Windows key + Q again.
+void ChangeAHeldMenuHotKey(Stowpouch& app, farm::WindowFarm& holder,
+                           const std::function<void(HWND page)>& change) {
+  ASSERT_TRUE(holder.Running());
+  ASSERT_TRUE(holder.HoldHotKey(MOD_WIN, 'Q'));
+  ASSERT_TRUE(holder.HoldHotKey(MOD_WIN, 'E'));
+  ASSERT_TRUE(app.Ready());
+  ASSERT_TRUE(PressUntil({VK_LWIN, 'Q'}, [&] { return app.PopupMenu() != nullptr; }));
+  ASSERT_TRUE(app.CloseMenus());
+  ASSERT_EQ(0, holder.HotKeysReceived());
+  OptionsSheet sheet(app);
+  ASSERT_TRUE(sheet.Open());
+  change(sheet.Page(1));
+  sheet.Press(PSBTN_OK);
+  ASSERT_TRUE(sheet.Closed());
+  EXPECT_TRUE(PressUntil({VK_LWIN, 'Q'}, [&] { return holder.HotKeysReceived() > 0; }));
+  EXPECT_EQ(nullptr, app.PopupMenu());
+}
+
+TEST_F(OptionsSheetTest, AHeldMenuHotKeySwitchedOffGoesBackToItsHolder) {
+  farm::WindowFarm holder;
+  Stowpouch app;
+  ASSERT_NO_FATAL_FAILURE(ChangeAHeldMenuHotKey(app, holder, [](HWND page) { Click(page, IDC_HOT_KEY); }));
+}
+
+// Windows key + E, held too, is taken in its place instead of refused.
+TEST_F(OptionsSheetTest, AHeldMenuHotKeyMovedGoesBackToItsHolder) {
+  farm::WindowFarm holder;
+  Stowpouch app;
+  ASSERT_NO_FATAL_FAILURE(ChangeAHeldMenuHotKey(app, holder, [](HWND page) {
+    Send(Control(page, IDC_HOT_KEY_BOX), HKM_SETHOTKEY, 'E');
+    Send(page, WM_COMMAND, MAKEWPARAM(IDC_HOT_KEY_BOX, EN_CHANGE),
+         reinterpret_cast<LPARAM>(Control(page, IDC_HOT_KEY_BOX)));
+  }));
+  // The take may go in only after the first press: only the second counts.
+  ASSERT_TRUE(PressUntil({VK_LWIN, 'E'}, [&] { return app.PopupMenu() != nullptr; }));
+  ASSERT_TRUE(app.CloseMenus());
+  const int heard = holder.HotKeysReceived();
+  ASSERT_TRUE(PressChord({VK_LWIN, 'E'}));
+  EXPECT_NE(nullptr, app.WaitForPopupMenu());
+  ASSERT_TRUE(app.CloseMenus());
+  EXPECT_EQ(heard, holder.HotKeysReceived());
 }
 
 TEST_F(OptionsSheetTest, CtrlQTypedIntoTheBoxWithCtrlChosenBecomesTheMenuHotKey) {

@@ -63,6 +63,42 @@ TEST_P(KeyChordTest, ReportsWindowsKeyCombinations) {
 INSTANTIATE_TEST_SUITE_P(Streams, KeyChordTest, testing::ValuesIn(kChordCases),
                          [](const testing::TestParamInfo<ChordCase>& info) { return info.param.name; });
 
+// Windows key + Q taken: "t" its press, "s" a swallowed event, "8:69" a
+// report; one mark per event.
+struct TakeCase {
+  const char* name;
+  std::vector<Key> keys;
+  std::string expected;
+  bool windowsKeyDown = true;  // what the system says when a chord forms
+};
+
+const TakeCase kTakeCases[] = {
+    {"PressRepeatsAndReleaseSwallowed", {D(kLWin), D('Q'), D('Q'), U('Q'), U(kLWin)}, ". t s s ."},
+    {"ReleasedAfterTheWindowsKey", {D(kRWin), D('Q'), U(kRWin), U('Q'), D('Q')}, ". t . s ."},
+    {"OtherChordsReported", {D(kLWin), D(kE), U(kE), D(kLShift), D('Q')}, ". 8:69 . . 12:81"},
+    {"WindowsKeyNotReallyDown", {D(kLWin), D('Q'), U('Q'), D('Q')}, ". . . .", false},
+};
+
+class KeyChordTakeTest : public testing::TestWithParam<TakeCase> {};
+
+bool g_windowsKeyDown = true;
+
+TEST_P(KeyChordTakeTest, TakesOneChordFromEveryoneElse) {
+  g_windowsKeyDown = GetParam().windowsKeyDown;
+  KeyChord chord;
+  std::string marks;
+  for (const Key& key : GetParam().keys) {
+    const auto step = chord.Step(key.vk, key.down, {8, 'Q'}, [] { return g_windowsKeyDown; });
+    std::string mark = step.taken ? "t" : step.swallow ? "s" : ".";
+    if (step.report) mark = std::to_string(step.report->modifiers) + ":" + std::to_string(step.report->vk);
+    marks += (marks.empty() ? "" : " ") + mark;
+  }
+  EXPECT_EQ(GetParam().expected, marks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, KeyChordTakeTest, testing::ValuesIn(kTakeCases),
+                         [](const testing::TestParamInfo<TakeCase>& info) { return info.param.name; });
+
 TEST(KeyChordResetTest, ForgetsHeldKeys) {
   KeyChord chord;
   chord.Feed(kLWin, true);

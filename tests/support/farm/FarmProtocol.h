@@ -33,6 +33,7 @@ enum Request : ULONG_PTR {
   kHoldHotKey = 0x57460006,   // HotKeyRecord; answers 1 when the farm now holds the hotkey
   kSettle = 0x57460007,       // no data; answers 1 once what was pending for the farm's thread
                               // (sent messages, window-system events) has been handled
+  kHotKeysReceived = 0x57460008,  // no data; answers how many WM_HOTKEY the held hotkeys brought
 };
 
 // The event that ends a hang: the client makes it before asking for the

@@ -28,11 +28,17 @@ HINSTANCE g_instance = nullptr;
 // other trace once it is visible.
 std::map<HWND, int> g_timesHidden;
 int g_nextHotKeyId = 1;
+// The held hotkeys' window and the WM_HOTKEY it has had.
+HWND g_hotKeyWindow = nullptr;
+int g_hotKeysReceived = 0;
 
 LRESULT CALLBACK FarmWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
       DestroyWindow(window);
+      return 0;
+    case WM_HOTKEY:
+      ++g_hotKeysReceived;
       return 0;
     case WM_SHOWWINDOW:
       if (wParam == FALSE) ++g_timesHidden[window];
@@ -153,11 +159,21 @@ LRESULT OnRequest(const COPYDATASTRUCT& request) {
       protocol::HotKeyRecord hotKey{};
       if (request.cbData != sizeof hotKey || request.lpData == nullptr) return 0;
       std::memcpy(&hotKey, request.lpData, sizeof hotKey);
+      if (g_hotKeyWindow == nullptr)
+        g_hotKeyWindow = CreateWindowExA(0, protocol::kChildClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                         nullptr, g_instance, nullptr);
       // Held until the farm ends.
-      return RegisterHotKey(helper::HelperControlWindow(), g_nextHotKeyId++, hotKey.modifiers,
-                            hotKey.virtualKey)
+      return RegisterHotKey(g_hotKeyWindow, g_nextHotKeyId++, hotKey.modifiers, hotKey.virtualKey)
                  ? 1
                  : 0;
+    }
+    case protocol::kHotKeysReceived: {
+      // Those posted but not yet taken from the queue count too.
+      MSG posted;
+      while (g_hotKeyWindow != nullptr &&
+             PeekMessageA(&posted, g_hotKeyWindow, WM_HOTKEY, WM_HOTKEY, PM_REMOVE))
+        DispatchMessageA(&posted);
+      return g_hotKeysReceived;
     }
     case protocol::kSettle: {
       // A peek handles the sent messages and the window-system events that

@@ -56,6 +56,12 @@ bool WindowFarm::HoldHotKey(UINT modifiers, UINT virtualKey) {
   return process_.Request(protocol::kHoldHotKey, &wire, sizeof wire, &answer) && answer == 1;
 }
 
+int WindowFarm::HotKeysReceived() {
+  LRESULT answer = -1;
+  if (!process_.Request(protocol::kHotKeysReceived, nullptr, 0, &answer)) return -1;
+  return static_cast<int>(answer);
+}
+
 int WindowFarm::TimesHidden(HWND window) {
   const std::int64_t wire = protocol::WindowToWire(window);
   LRESULT answer = -1;

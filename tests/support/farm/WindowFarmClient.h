@@ -64,6 +64,8 @@ class WindowFarm {
   // Registers a global hotkey in the farm's process, held until the farm
   // ends; false when the system refused it.
   bool HoldHotKey(UINT modifiers, UINT virtualKey);
+  // How many WM_HOTKEY the held hotkeys have brought the farm, or -1.
+  int HotKeysReceived();
   // The windows of `windows` that belong to this farm, in the same order.
   std::vector<HWND> Own(const std::vector<HWND>& windows) const;
 

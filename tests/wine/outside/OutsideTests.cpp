@@ -267,6 +267,34 @@ TEST_F(KeysnareTest, KeysStillReachTheFocusedWindow) {
   EXPECT_EQ((std::vector<std::string>{"J", "K", "hotkey 75"}), what);
 }
 
+// The taken chord reaches neither the focused window nor the hotkey another
+// program holds (here this test's own); the hook's report of it is all that
+// comes, and the masking key it sends is not reported as a chord. A closing
+// Win+Z, its release the last event, shows that the rest has arrived.
+TEST_F(KeysnareTest, ATakenChordReachesNobodyElse) {
+  ASSERT_TRUE(RegisterHotKey(window_.hwnd(), 1, MOD_WIN, 'Q'));
+  SetForegroundWindow(window_.hwnd());
+  SetFocus(window_.hwnd());
+  ASSERT_EQ(window_.hwnd(), GetFocus());
+  KeysnareTakeChord(MOD_WIN, 'Q');
+  Keys({VK_LWIN, 'Q', 'Q', -'Q', -VK_LWIN, VK_RWIN, 'Z', -'Z', -VK_RWIN});
+  std::vector<std::string> seen;
+  Collect(
+      [&](const MSG& m) {
+        if (m.message == kHotKeyMsg)
+          seen.push_back(std::to_string(m.wParam) + "/" + std::to_string(LOWORD(m.lParam)) + ":" +
+                         std::to_string(HIWORD(m.lParam)));
+        if (m.message == WM_HOTKEY) seen.push_back("WM_HOTKEY");
+        if ((m.message == WM_KEYDOWN || m.message == WM_KEYUP) && m.wParam == 'Q') seen.push_back("Q");
+        return m.message == WM_KEYUP && m.wParam == 'Z';
+      },
+      1);
+  EXPECT_EQ((std::vector<std::string>{"1/8:81", "0/8:90"}), seen);
+  EXPECT_EQ(0, GetAsyncKeyState(VK_LWIN) & 0x8000) << "the Windows key looks held down";
+  KeysnareTakeChord(0, 0);
+  UnregisterHotKey(window_.hwnd(), 1);
+}
+
 // ---- The hook thread -------------------------------------------------------
 
 // The first hook thread waits here, before it has a message queue, as a
