@@ -1,10 +1,12 @@
 #pragma once
 
+class MenuStyle;
+
 // Makes the launch surfaces and the taskbar buttons follow the settings
 // record: the Quick Launch shortcut, Graftling's taskbar filter and the
 // buttons it lets through, the tray icon, the menu metrics, the menu
 // hotkey, the desktop-edge watch and the Windows-key hook.
-void ApplySettings();
+void ApplySettings(MenuStyle& menuStyle);
 
 // After a shell (re)started: the tray icon again, and Graftling in the new
 // shell when it is not there yet, then the buttons rebuilt through it.

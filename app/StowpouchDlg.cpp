@@ -25,8 +25,6 @@
 #include "hotkeys/SetHotKeyDialog.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/FunctionCommands.h"
-#include "menu/MenuKeyboard.h"
-#include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
 #include "settings/OptionsSheet.h"
@@ -39,13 +37,6 @@
 #include "windows/WindowCommands.h"
 
 namespace {
-
-// The one main window, whose icons the pouch menu draws.
-const CStowpouchDlg* g_mainDialog = nullptr;
-
-HICON MainWindowIcon(UINT resourceId, bool large) {
-  return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
-}
 
 // A quit request posted to itself: wParam 1 asks first (the Exit command),
 // 0 does not (an installer's close).
@@ -69,7 +60,6 @@ BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
 constexpr int kLargeIconSize = 64;
-constexpr int kSmallIconSize = 16;
 
 struct ControlPlace {
   int id;
@@ -83,15 +73,6 @@ constexpr ControlPlace kButtonPlaces[] = {
     {IDC_ABOUT, 223, 206},       {IDC_HELP_PAGE, 306, 206},
 };
 
-constexpr UINT kIconIds[] = {IDR_MAINFRAME, IDI_APPLICATION_WINDOW, IDI_DESKTOP, IDI_CLOSE,
-                             IDI_MINIMIZE,  IDI_DRIVE,              IDI_EXPLORER, IDI_FOLDER,
-                             IDI_BROWSER,   IDI_BROWSER2,           IDI_COMMAND};
-
-HICON LoadIconImage(UINT id, int size, UINT flags) {
-  return static_cast<HICON>(
-      LoadImageA(AppInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, flags));
-}
-
 void MoveControl(HWND dialog, int id, int x, int y) {
   SetWindowPos(GetDlgItem(dialog, id), nullptr, x, y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -99,30 +80,15 @@ void MoveControl(HWND dialog, int id, int x, int y) {
 
 }  // namespace
 
-CStowpouchDlg::CStowpouchDlg() : CDialog(IDD_STOWPOUCH_DIALOG) {
+CStowpouchDlg::CStowpouchDlg()
+    : CDialog(IDD_STOWPOUCH_DIALOG),
+      // Sixteen colours unless the settings ask for the icons' full depth.
+      m_art(AppInstance(), Settings().Use256ColorsIcon == 1),
+      m_pouchMenu(m_art) {
   RegisterAppMessages();
   LoadBuiltInClassNames();
-  LoadIcons();
   TheMenuHotKey().Forget();
   LookUpDiskFreeSpaceEx();
-}
-
-void CStowpouchDlg::LoadIcons() {
-  // Sixteen colours unless the settings ask for the icons' full depth.
-  const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
-  static_assert(std::size(kIconIds) == std::tuple_size<decltype(m_icons)>::value,
-                "one resource per icon pair");
-  for (std::size_t i = 0; i < m_icons.size(); ++i) {
-    m_icons[i].resourceId = kIconIds[i];
-    m_icons[i].large.Reset(LoadIconImage(kIconIds[i], kLargeIconSize, flags));
-    m_icons[i].small.Reset(LoadIconImage(kIconIds[i], kSmallIconSize, flags));
-  }
-}
-
-HICON CStowpouchDlg::Icon(UINT resourceId, bool large) const {
-  for (const IconPair& pair : m_icons)
-    if (pair.resourceId == resourceId) return large ? pair.large.Get() : pair.small.Get();
-  return nullptr;
 }
 
 void CStowpouchDlg::DoDataExchange(CDataExchange*) {}
@@ -133,20 +99,19 @@ BOOL CStowpouchDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ExtendSystemMenu();
   LayOutControls();
-  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, true)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, true)));
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
+               reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, false)));
   SetMainWindow(m_hWnd);
   // Windows hidden by a run that did not end cleanly are still ours to show.
   m_hiddenWindows.Load();
   TheTaskbarButtons().Load();
-  g_mainDialog = this;
-  SetMenuIconSource(MainWindowIcon);
 
   std::string desktop;
   if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
 
-  ApplySettings();
+  ApplySettings(m_pouchMenu.Style());
   // Every shortcut names this window when it registers.
   LoadHotKeyList();
 
@@ -173,8 +138,6 @@ void CStowpouchDlg::LayOutControls() {
 }
 
 void CStowpouchDlg::ShowMainWindow() { ::ShowMainWindow(m_hWnd); }
-
-void CStowpouchDlg::ExecuteFunctionCommand(int index) { ::ExecuteFunctionCommand(index); }
 
 bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
   CInformationDialog dialog(m_hWnd);
@@ -279,25 +242,8 @@ bool CStowpouchDlg::OnButton(WORD id) {
 }
 
 bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (m_pouchMenu.OnMenuMessage(message, wParam, lParam, result)) return true;
   switch (message) {
-    case WM_MEASUREITEM: {
-      auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (request->CtlType != ODT_MENU) return false;
-      MeasureMenuItem(*request);
-      result = TRUE;
-      return true;
-    }
-    case WM_MENUCHAR:
-      if (!(HIWORD(wParam) & MF_POPUP)) return false;
-      result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
-      return true;
-    case WM_DRAWITEM: {
-      const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (request->CtlType != ODT_MENU) return false;
-      DrawMenuItem(*request);
-      result = TRUE;
-      return true;
-    }
     case kTrayCallbackMessage:
       if (TakesInputCommands()) OnTrayIcon(static_cast<UINT>(lParam));
       result = 0;
@@ -308,7 +254,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       result = 0;
       return true;
     case WM_QUERYDRAGICON:
-      result = reinterpret_cast<LRESULT>(Icon(IDR_MAINFRAME, true));
+      result = reinterpret_cast<LRESULT>(m_art.Icon(IDR_MAINFRAME, true));
       return true;
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -356,7 +302,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       KillTimer(m_hWnd, kTrayClickTimer);
       if (TakesInputCommands()) {
         TheTaskbarButtons().Review();
-        ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
+        ShowPouchMenu(m_pouchMenu, kSurfaceTrayIcon, -1, -1);
       }
       result = 0;
       return true;
@@ -380,7 +326,7 @@ void CStowpouchDlg::PaintMinimised() {
   GetClientRect(m_hWnd, &client);
   const int x = (client.right - client.left - kLargeIconSize + 1) / 2;
   const int y = (client.bottom - client.top - kLargeIconSize + 1) / 2;
-  DrawIconEx(dc, x, y, Icon(IDR_MAINFRAME, true), kLargeIconSize, kLargeIconSize, 0, nullptr,
+  DrawIconEx(dc, x, y, m_art.Icon(IDR_MAINFRAME, true), kLargeIconSize, kLargeIconSize, 0, nullptr,
              DI_NORMAL);
   EndPaint(m_hWnd, &paint);
 }
@@ -430,7 +376,7 @@ void CStowpouchDlg::OnOptions() {
                ? std::string()
                : std::string(kHotKeyHeldElsewhereText);
   });
-  ApplySettings();
+  ApplySettings(m_pouchMenu.Style());
   SetForegroundWindow(m_hWnd);
 }
 
@@ -439,7 +385,7 @@ void CStowpouchDlg::OnMenuHotKey() {
   const bool reRegister = Settings().MenuPosHotKey == 1;
   if (reRegister) TheMenuHotKey().Unregister(m_hWnd);
   TheTaskbarButtons().Review();
-  ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
+  ShowPouchMenu(m_pouchMenu, kSurfaceMenuHotKey, -1, -1);
   if (reRegister) TheMenuHotKey().Register(m_hWnd, Settings());
 }
 
@@ -448,10 +394,10 @@ void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
   if (surface == 0) return;
   TheTaskbarButtons().Review();
   if (surface == kSurfaceQuickLaunch) {
-    ShowPouchMenu(surface, -1, -1);
+    ShowPouchMenu(m_pouchMenu, surface, -1, -1);
   } else {
     const ScreenPoint point = EdgeClickPoint(lParam);
-    ShowPouchMenu(surface, point.x, point.y);
+    ShowPouchMenu(m_pouchMenu, surface, point.x, point.y);
   }
 }
 
@@ -536,11 +482,4 @@ void CStowpouchDlg::OnDestroy() {
   ToggleTaskbarFilter();
   m_hiddenWindows.ShowAllAgain();
   RestoreTaskbarButtons();
-  FreeMenuFont();
-  SetMenuIconSource(nullptr);
-  g_mainDialog = nullptr;
-  for (IconPair& pair : m_icons) {
-    pair.large.Reset();
-    pair.small.Reset();
-  }
 }

@@ -9,6 +9,8 @@
 
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
+#include "menu/MenuArt.h"
+#include "menu/PouchMenu.h"
 #include "windows/HiddenWindows.h"
 #include "windows/SavedWindows.h"
 
@@ -16,16 +18,8 @@ class CStowpouchDlg : public CDialog {
  public:
   CStowpouchDlg();
 
-  // The program icon and the ten icons of the pouch menu, 64 x 64 (large)
-  // or 16 x 16; null for a resource that is not among them.
-  HICON Icon(UINT resourceId, bool large) const;
-
   // Shows the window normally and brings it to the front.
   void ShowMainWindow();
-
-  // Runs an entry of the function-command table; separators and indices
-  // outside the table do nothing.
-  void ExecuteFunctionCommand(int index);
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
@@ -38,13 +32,6 @@ class CStowpouchDlg : public CDialog {
   void OnDestroy() override;
 
  private:
-  struct IconPair {
-    UINT resourceId;
-    UniqueIcon large;
-    UniqueIcon small;
-  };
-
-  void LoadIcons();
   void ExtendSystemMenu();
   void LayOutControls();
   // True when a dialog of ours is open: it is brought to the front then.
@@ -79,7 +66,10 @@ class CStowpouchDlg : public CDialog {
   // The pouch windows that Windows key + M minimised, for Windows key +
   // Shift + M to bring back; the function-command toggles keep their own.
   SavedPouchLists m_systemHotKeyLists;
-  std::array<IconPair, 11> m_icons;
+  // The program's icons and the menu's pictures, loaded once.
+  MenuArt m_art;
+  // The pouch menu's style and the opening under way.
+  PouchMenuHost m_pouchMenu;
   // True while a hide or quit confirmation is open: its modal loop still
   // dispatches the main window's messages (a posted WM_CLOSE, IDOK or
   // IDCANCEL), which must not stack a second confirmation on top.

@@ -24,8 +24,8 @@ std::string SpecialFolderName(int csidl) {
   return info.szDisplayName;
 }
 
-void AppendItem(HMENU menu, int32_t id, const std::string& text) {
-  MenuItemData* record = NewMenuItemRecord(id);
+void AppendItem(MenuItemList& items, HMENU menu, int32_t id, const std::string& text) {
+  MenuItemData* record = items.NewRecord(id);
   SetMenuText(record->szText, text);
   AppendOwnerDrawnItem(menu, record);
 }
@@ -34,8 +34,9 @@ bool IsShortcutName(const std::string& name) {
   return name.size() >= 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".lnk") == 0;
 }
 
-void AppendEntry(HMENU menu, int32_t id, const std::string& folder, const std::string& name) {
-  MenuItemData* record = NewMenuItemRecord(id);
+void AppendEntry(MenuItemList& items, HMENU menu, int32_t id, const std::string& folder,
+                 const std::string& name) {
+  MenuItemData* record = items.NewRecord(id);
   if (!IsShortcutName(name)) {
     SetMenuText(record->szText, name);
     SetMenuText(record->szPath, folder + name);
@@ -53,7 +54,7 @@ void AppendEntry(HMENU menu, int32_t id, const std::string& folder, const std::s
 
 // The desktop folder's entries; those beyond the identifier range are left
 // out.
-void AppendDesktopDirectory(HMENU menu) {
+void AppendDesktopDirectory(MenuItemList& items, HMENU menu) {
   std::string folder = DesktopFolderPath();
   if (folder.empty()) return;
   if (folder.back() != '\\') folder += '\\';
@@ -64,21 +65,18 @@ void AppendDesktopDirectory(HMENU menu) {
   do {
     const std::string name = found.cFileName;
     if (name == "." || name == "..") continue;
-    AppendEntry(menu, menu_id::kDesktopItemFirst + count, folder, name);
+    AppendEntry(items, menu, menu_id::kDesktopItemFirst + count, folder, name);
     ++count;
   } while (count < menu_id::kDesktopItemCount && FindNextFileA(search.Get(), &found));
 }
 
 }  // namespace
 
-HMENU BuildDesktopSubmenu() {
-  const HMENU menu = CreatePopupMenu();
-  if (!menu) return nullptr;
+void FillDesktopSubmenu(MenuItemList& items, HMENU menu) {
   // The desktop it opens is the shell's, not a directory: no path.
-  AppendItem(menu, menu_id::kDesktopFolder, "Desktop Folder");
-  AppendItem(menu, menu_id::kMyComputer, SpecialFolderName(CSIDL_DRIVES));
-  AppendItem(menu, menu_id::kNetworkNeighborhood, SpecialFolderName(CSIDL_NETWORK));
-  AppendItem(menu, menu_id::kRecycleBin, SpecialFolderName(CSIDL_BITBUCKET));
-  AppendDesktopDirectory(menu);
-  return menu;
+  AppendItem(items, menu, menu_id::kDesktopFolder, "Desktop Folder");
+  AppendItem(items, menu, menu_id::kMyComputer, SpecialFolderName(CSIDL_DRIVES));
+  AppendItem(items, menu, menu_id::kNetworkNeighborhood, SpecialFolderName(CSIDL_NETWORK));
+  AppendItem(items, menu, menu_id::kRecycleBin, SpecialFolderName(CSIDL_BITBUCKET));
+  AppendDesktopDirectory(items, menu);
 }

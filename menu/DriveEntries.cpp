@@ -71,10 +71,10 @@ bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int 
   return true;
 }
 
-bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
+bool AppendDriveItem(MenuItemList& items, HMENU root, char letter, HFONT font, int driveBarWidth,
                      FolderKeyTextFinder findKeyText) {
   const std::string rootPath = std::string(1, letter) + ":\\";
-  MenuItemData* record = NewMenuItemRecord(menu_id::DriveId(letter));
+  MenuItemData* record = items.NewRecord(menu_id::DriveId(letter));
   std::string text = std::string(1, letter) + " Drive";
   std::string space;
   int32_t amount = 0;
@@ -99,5 +99,5 @@ bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
     FormatByteCount(total.QuadPart, space, totalAmount);
     record->nTotalMB = totalAmount;
   }
-  return AppendRootItem(root, record);
+  return items.AppendRootItem(root, record);
 }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "menu/MenuItemData.h"
+
 // The display text ("1.50 GB free", "8.60GB free") and the amount of a
 // drive root such as "C:\": its free space, or its size when sizeWanted is
 // 1. False when nothing could be read; the amount is then left alone if the
@@ -17,7 +19,7 @@ bool FormatDriveSpace(const char* root, std::string& text, int32_t& amount, int 
 using FolderKeyTextFinder = bool (*)(const std::string& path, std::string& text);
 
 // Appends the owner-drawn item of a drive to the root menu, its record to
-// MenuItemList. The blanks after the free space reserve room for a bar of
+// `items`. The blanks after the free space reserve room for a bar of
 // driveBarWidth pixels, measured in `font` (null: the screen's default).
-bool AppendDriveItem(HMENU root, char letter, HFONT font, int driveBarWidth,
+bool AppendDriveItem(MenuItemList& items, HMENU root, char letter, HFONT font, int driveBarWidth,
                      FolderKeyTextFinder findKeyText);

@@ -17,16 +17,14 @@ constexpr UINT kKindNames[kWindowKindCount] = {IDS_KIND_FOLDER, IDS_KIND_EXPLORE
                                                IDS_KIND_INTERNET_EXPLORER, IDS_KIND_NETSCAPE,
                                                IDS_KIND_USER_DEFINED};
 
-// Titles are read up to this many characters; the record keeps fewer.
-
 std::string WithFunctionKey(std::string text, int function) {
   std::string key;
   if (FindFunctionHotKeyText(function, key)) text += "\t" + key;
   return text;
 }
 
-MenuItemData* NewNamedRecord(int32_t id, const std::string& text) {
-  MenuItemData* record = NewMenuItemRecord(id);
+MenuItemData* NewNamedRecord(MenuItemList& items, int32_t id, const std::string& text) {
+  MenuItemData* record = items.NewRecord(id);
   SetMenuText(record->szText, text);
   return record;
 }
@@ -39,43 +37,40 @@ KindCounts CountKinds(const PouchLists& lists) {
   return counts;
 }
 
-void AppendSectionSeparator(HMENU root) {
-  if (LastRootItemId() != -1) AppendRootItem(root, NewMenuItemRecord(menu_id::kSeparator));
+void AppendSectionSeparator(MenuItemList& items, HMENU root) {
+  if (items.LastRootItemId() != -1)
+    items.AppendRootItem(root, items.NewRecord(menu_id::kSeparator));
 }
 
-bool AppendSubmenuEntry(HMENU root, HMENU submenu, int32_t id, UINT nameId) {
-  if (AppendRootItem(root, NewNamedRecord(id, LoadResourceString(nameId)), submenu)) return true;
+bool AppendSubmenuEntry(MenuItemList& items, HMENU root, HMENU submenu, int32_t id,
+                        UINT nameId) {
+  if (items.AppendRootItem(root, NewNamedRecord(items, id, LoadResourceString(nameId)), submenu))
+    return true;
   DestroyMenu(submenu);
   return false;
 }
 
-HMENU BuildFunctionSubmenu() {
-  const HMENU submenu = CreatePopupMenu();
-  if (!submenu) return nullptr;
+void FillFunctionSubmenu(MenuItemList& items, HMENU submenu) {
   for (int32_t row = 0; row < menu_id::kFunctionItemCount; ++row) {
     const int function = kSubmenuFunctions[row];
-    MenuItemData* record = NewNamedRecord(menu_id::kFunctionItemFirst + row,
+    MenuItemData* record = NewNamedRecord(items, menu_id::kFunctionItemFirst + row,
                                           WithFunctionKey(FunctionCommandName(function), function));
     record->nFunction = function;
     AppendOwnerDrawnItem(submenu, record);
   }
-  return submenu;
 }
 
-HMENU BuildKindSubmenu(const KindCounts& counts, int32_t firstKindId, int32_t allId,
-                       UINT allNameId, int allFunction) {
-  const HMENU submenu = CreatePopupMenu();
-  if (!submenu) return nullptr;
+void FillKindSubmenu(MenuItemList& items, HMENU submenu, const KindCounts& counts,
+                     const KindSubmenu& kinds) {
   for (std::size_t kind = 0; kind < counts.size(); ++kind) {
     if (counts[kind] == 0) continue;
-    AppendOwnerDrawnItem(submenu, NewNamedRecord(firstKindId + static_cast<int32_t>(kind),
-                                                 LoadResourceString(kKindNames[kind])));
+    AppendOwnerDrawnItem(submenu,
+                         NewNamedRecord(items, kinds.firstKindId + static_cast<int32_t>(kind),
+                                        LoadResourceString(kKindNames[kind])));
   }
   AppendMenuA(submenu, MF_SEPARATOR, 0, nullptr);  // drawn by the system
-  AppendOwnerDrawnItem(submenu,
-                       NewNamedRecord(allId, WithFunctionKey(LoadResourceString(allNameId),
-                                                             allFunction)));
-  return submenu;
+  const std::string all = WithFunctionKey(LoadResourceString(kinds.allNameId), kinds.allFunction);
+  AppendOwnerDrawnItem(submenu, NewNamedRecord(items, kinds.allId, all));
 }
 
 KindTitles ReadKindTitles(const WindowList& windows) {
@@ -87,14 +82,15 @@ KindTitles ReadKindTitles(const WindowList& windows) {
   return kindTitles;
 }
 
-void AppendPouchWindowItems(HMENU root, int kind, const KindTitles& kindTitles, int32_t& listed) {
+void AppendPouchWindowItems(MenuItemList& items, HMENU root, int kind,
+                            const KindTitles& kindTitles, int32_t& listed) {
   for (std::size_t i = 0; i < kindTitles.windows.size(); ++i) {
     // Beyond the range the identifiers would name drives or desktop items.
     if (listed >= menu_id::kPouchWindowCount) return;
     MenuItemData* record =
-        NewNamedRecord(menu_id::kPouchWindowFirst + listed, kindTitles.titles[i]);
+        NewNamedRecord(items, menu_id::kPouchWindowFirst + listed, kindTitles.titles[i]);
     SetMenuWindow(*record, kindTitles.windows[i]);
     record->nKind = kind;
-    if (AppendRootItem(root, record)) ++listed;
+    if (items.AppendRootItem(root, record)) ++listed;
   }
 }
