@@ -53,7 +53,9 @@ void PouchMenu::AppendSubmenu(int32_t entryId, UINT nameId, bool separatorFirst)
   if (!submenu) return;
   if (separatorFirst) AppendSectionSeparator(items_, root_.Get());
   if (!AppendSubmenuEntry(items_, root_.Get(), submenu, entryId, nameId)) return;
-  FillPending({submenu, entryId});
+  // Filled when it is about to open: the user rarely opens most of them,
+  // and the desktop's entries are the dearest part of the menu.
+  pending_.push_back({submenu, entryId});
 }
 
 void PouchMenu::FillPending(const PendingSubmenu& pending) {

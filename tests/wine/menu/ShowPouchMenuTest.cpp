@@ -34,12 +34,27 @@ struct Tracked {
   Items items;                  // the root
   std::vector<Items> submenus;  // in root order
   int faults = 0;  // items not owner-drawn, or whose record names another id
+  int filledBeforeOpening = 0;  // submenus with items before they were opened
   std::vector<int> bandEnds;  // the root's items where the logo band ends
   bool nestedRefused = false;  // a second call: 0, and no menu or record more
   std::function<void()> whenOffered;  // runs as the root comes to tracking
 };
 Tracked* g_tracked = nullptr;
 PouchMenuHost* g_host = nullptr;  // as the main window keeps it
+
+Items Walk(HMENU menu, std::vector<Items>* submenus);
+
+// A submenu as the user finds it, opened twice as the platform tells its
+// owner each time: once in and out, then again.
+Items Open(HMENU submenu) {
+  if (GetMenuItemCount(submenu) != 0) ++g_tracked->filledBeforeOpening;
+  for (int opening = 0; opening < 2; ++opening) {
+    LRESULT result = 1;
+    EXPECT_TRUE(g_host->OnMenuMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(submenu),
+                                      MAKELPARAM(0, FALSE), result));
+  }
+  return Walk(submenu, nullptr);
+}
 
 Items Walk(HMENU menu, std::vector<Items>* submenus) {
   Items items;
@@ -59,7 +74,7 @@ Items Walk(HMENU menu, std::vector<Items>* submenus) {
     if (submenus && g_host->Open()->Items().IsLastRootItem(record))
       g_tracked->bandEnds.push_back(i);
     items.push_back({id, text});
-    if (info.hSubMenu && submenus) submenus->push_back(Walk(info.hSubMenu, nullptr));
+    if (info.hSubMenu && submenus) submenus->push_back(Open(info.hSubMenu));
   }
   return items;
 }
@@ -131,6 +146,7 @@ class ShowPouchMenuTest : public FarmTest {
     EXPECT_FALSE(tracked.root && IsMenu(tracked.root)) << "the menu outlived the call";
     EXPECT_EQ(host_.Open(), nullptr);
     EXPECT_EQ(tracked.faults, 0);
+    EXPECT_EQ(tracked.filledBeforeOpening, 0);
     EXPECT_TRUE(tracked.items.empty() || tracked.nestedRefused);
     return tracked;
   }
