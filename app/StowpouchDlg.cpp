@@ -42,10 +42,6 @@ namespace {
 // 0 does not (an installer's close).
 constexpr UINT kQuitRequestMessage = WM_APP + 1;
 
-// Runs once after a click at the tray icon, when the double-click time has
-// passed without a second click.
-constexpr UINT_PTR kTrayClickTimer = 1;
-
 // Asks every dialog of this thread to cancel: message boxes, the shell's
 // dialogs and the property sheet are all of the dialog class.
 BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
@@ -243,6 +239,7 @@ bool CStowpouchDlg::OnButton(WORD id) {
 
 bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (m_pouchMenu.OnMenuMessage(message, wParam, lParam, result)) return true;
+  if (OnInputMessage(message, wParam, lParam)) return false;
   switch (message) {
     case kTrayCallbackMessage:
       if (TakesInputCommands()) OnTrayIcon(static_cast<UINT>(lParam));
@@ -299,11 +296,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return false;
     case WM_TIMER:
       if (wParam != kTrayClickTimer) return false;
-      KillTimer(m_hWnd, kTrayClickTimer);
-      if (TakesInputCommands()) {
-        TheTaskbarButtons().Review();
-        ShowPouchMenu(m_pouchMenu, kSurfaceTrayIcon, -1, -1);
-      }
+      OnTrayClickTimer();
       result = 0;
       return true;
     default:
@@ -346,27 +339,6 @@ bool CStowpouchDlg::TakesInputCommands() const {
   return !m_tearingDown;
 }
 
-INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  const bool inputCommand = message == WM_HOTKEY ||
-                            (message != 0 && (message == StowpouchMessage() ||
-                                              message == SystemHotKeyMessage()));
-  if (inputCommand && !TakesInputCommands()) {
-    // Dropped: a repeated key or click finds the program ready again.
-  } else if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
-             static_cast<int>(wParam) == TheMenuHotKey().Id()) {
-    OnMenuHotKey();
-  } else if (message == WM_HOTKEY) {
-    RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
-  } else if (message == StowpouchMessage() && message != 0) {
-    OnStowpouchMessage(wParam, lParam);
-  } else if (message == SystemHotKeyMessage() && message != 0) {
-    OnSystemHotKey(lParam);
-  } else if (message == TaskbarCreatedMessage() && message != 0) {
-    ReconnectToShell();
-  }
-  return CDialog::DefWindowProc(message, wParam, lParam);
-}
-
 void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
@@ -378,95 +350,6 @@ void CStowpouchDlg::OnOptions() {
   });
   ApplySettings(m_pouchMenu.Style());
   SetForegroundWindow(m_hWnd);
-}
-
-void CStowpouchDlg::OnMenuHotKey() {
-  // While its menu is open the combination opens nothing more.
-  const bool reRegister = Settings().MenuPosHotKey == 1;
-  if (reRegister) TheMenuHotKey().Unregister(m_hWnd);
-  TheTaskbarButtons().Review();
-  ShowPouchMenu(m_pouchMenu, kSurfaceMenuHotKey, -1, -1);
-  if (reRegister) TheMenuHotKey().Register(m_hWnd, Settings());
-}
-
-void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
-  const int surface = PouchSurfaceForMessage(wParam, Settings());
-  if (surface == 0) return;
-  TheTaskbarButtons().Review();
-  if (surface == kSurfaceQuickLaunch) {
-    ShowPouchMenu(m_pouchMenu, surface, -1, -1);
-  } else {
-    const ScreenPoint point = EdgeClickPoint(lParam);
-    ShowPouchMenu(m_pouchMenu, surface, point.x, point.y);
-  }
-}
-
-void CStowpouchDlg::OnTrayIcon(UINT mouseMessage) {
-  switch (mouseMessage) {
-    case WM_LBUTTONUP:
-      // A click opens the pouch once it cannot be the first of a double
-      // click: opened at once, the menu would take the second click, and
-      // the double click that shows this window would never arrive.
-      if (m_trayDoubleClicked)
-        m_trayDoubleClicked = false;  // the release of a double click's second press
-      else
-        SetTimer(m_hWnd, kTrayClickTimer, GetDoubleClickTime(), nullptr);
-      break;
-    case WM_LBUTTONDBLCLK:
-      KillTimer(m_hWnd, kTrayClickTimer);
-      m_trayDoubleClicked = true;
-      ShowMainWindow();
-      break;
-    case WM_RBUTTONUP:
-      KillTimer(m_hWnd, kTrayClickTimer);
-      OnTrayMenuCommand(RunTrayMenu(m_hWnd));
-      break;
-    default:
-      break;
-  }
-}
-
-void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
-  switch (id) {
-    case ID_TRAY_SHOW:
-      ShowMainWindow();
-      break;
-    case ID_TRAY_HIDE:
-      if (!BringOpenDialogForward()) OnOK();
-      break;
-    case ID_TRAY_OPTIONS:
-      OnButton(IDC_OPTIONS);
-      break;
-    case ID_TRAY_SHOW_HIDE_WINDOWS:
-      OnButton(IDC_SHOW_HIDE_WINDOW);
-      break;
-    case ID_TRAY_ARRANGE_TASKBAR:
-      OnButton(IDC_ARRANGE_TASKBAR);
-      break;
-    case ID_TRAY_SET_SHORTCUT_KEY:
-      OnButton(IDC_SET_SHORTCUT_KEY);
-      break;
-    default:
-      break;
-  }
-}
-
-void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
-  switch (SystemHotKeyActionFor(lParam)) {
-    case SystemHotKeyAction::kMinimizePouch: {
-      TheTaskbarButtons().Review();
-      PouchLists lists;
-      BuildPouchLists(lists, 1);
-      m_systemHotKeyLists = SavePouchLists(lists);
-      MinimizeSavedWindows(m_systemHotKeyLists);
-      break;
-    }
-    case SystemHotKeyAction::kRestorePouch:
-      RestoreSavedWindows(m_systemHotKeyLists);
-      break;
-    case SystemHotKeyAction::kNone:
-      break;
-  }
 }
 
 void CStowpouchDlg::OnDestroy() {

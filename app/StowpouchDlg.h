@@ -23,7 +23,6 @@ class CStowpouchDlg : public CDialog {
 
  protected:
   void DoDataExchange(CDataExchange* dx) override;
-  INT_PTR DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnInitDialog() override;
   void OnOK() override;      // the hide path
   void OnCancel() override;  // the quit path
@@ -40,12 +39,17 @@ class CStowpouchDlg : public CDialog {
   bool OnButton(WORD id);
   // The options sheet, then the settings applied anew.
   void OnOptions();
+  // The shortcut keys and the registered messages (MainWindowInputs.cpp);
+  // true for the messages it takes.
+  bool OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnMenuHotKey();
-  // The tray icon's mouse messages and its menu's commands.
-  void OnTrayIcon(UINT mouseMessage);
-  void OnTrayMenuCommand(UINT id);
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
   void OnSystemHotKey(LPARAM lParam);
+  // The tray icon's mouse messages and its menu's commands
+  // (MainWindowTray.cpp).
+  void OnTrayIcon(UINT mouseMessage);
+  void OnTrayMenuCommand(UINT id);
+  void OnTrayClickTimer();
   bool Confirm(UINT textId, int32_t& dontAskAgain);
   // The Exit command and an installer's close: any tracked menu and open
   // dialog are ended first, then the quit path runs, asking when `ask`.
@@ -60,6 +64,10 @@ class CStowpouchDlg : public CDialog {
   void SaveForEndOfSession();
   void PaintMinimised();
   void EraseBackground(HDC dc);
+
+  // Runs once after a click at the tray icon, when the double-click time
+  // has passed without a second click.
+  static constexpr UINT_PTR kTrayClickTimer = 1;
 
   // Application windows the user hid by hand.
   HiddenWindows m_hiddenWindows;
