@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "menu/MenuItemText.h"
+#include "menu/MenuLayout.h"
 
 struct MenuItemData {
   char szText[MAX_PATH];  // may hold a tab and a shortcut-key text

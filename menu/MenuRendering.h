@@ -10,9 +10,8 @@
 
 #include "framework/Handles.h"
 #include "menu/MenuArt.h"
-#include "menu/MenuGeometry.h"
+#include "menu/MenuLayout.h"
 #include "menu/MenuItemData.h"
-#include "menu/MenuMetrics.h"
 
 // The three look switches as the settings record has them now.
 MenuLook CurrentMenuLook();
