@@ -2,8 +2,7 @@
 
 #include "framework/AppWindow.h"
 #include "hotkeys/HotKeyList.h"
-#include "menu/DesktopEntries.h"
-#include "menu/DriveEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuCommands.h"
 #include "menu/MenuIds.h"
 #include "menu/MenuKeyboard.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "menu/DesktopEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuIds.h"
 #include "menu/Shortcut.h"
 #include "tests/wine/menu/MenuTestSupport.h"

@@ -3,7 +3,7 @@
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyText.h"
 #include "menu/DiskFreeSpace.h"
-#include "menu/DriveEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuIds.h"
 #include "tests/wine/menu/MenuTestSupport.h"
 
