@@ -77,7 +77,7 @@ void RestoreTaskbarButtons() {
   if (FindTaskbarTabControl()) RefreshTaskbarButtons();
 }
 
-void ApplySettings() {
+void ApplySettings(MenuStyle& menuStyle) {
   const HWND mainWindow = MainWindow();
   const SettingsRecord& settings = Settings();
   KeepQuickLaunchShortcut(settings);
@@ -85,7 +85,7 @@ void ApplySettings() {
   // the filter alone); then the buttons follow.
   RebuildTaskbarButtons(MayHoldTheFilter(AskTaskbarFilter()), false);
   ApplyTrayIcon(mainWindow, settings);
-  UpdateMenuMetrics();
+  menuStyle.UpdateMetrics();
   ApplyMenuHotKey(mainWindow, settings);
   ApplyDesktopEdges(mainWindow, settings);
   KeysnareStartHook(mainWindow);

@@ -3,11 +3,13 @@
 
 #include "app/TaskbarFilterReload.h"
 
+class MenuStyle;
+
 // Makes the launch surfaces and the taskbar buttons follow the settings
 // record: the Quick Launch shortcut, Graftling's taskbar filter and the
 // buttons it lets through, the tray icon, the menu metrics, the menu
 // hotkey, the desktop-edge watch and the Windows-key hook.
-void ApplySettings();
+void ApplySettings(MenuStyle& menuStyle);
 
 // After a shell (re)started: the tray icon again, and Graftling in the new
 // shell when it says it is not there, then the buttons rebuilt through it.

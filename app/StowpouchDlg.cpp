@@ -24,8 +24,6 @@
 #include "hotkeys/SetHotKeyDialog.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/FunctionCommands.h"
-#include "menu/MenuKeyboard.h"
-#include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
 #include "settings/OptionsSheet.h"
@@ -39,20 +37,9 @@
 
 namespace {
 
-// The one main window, whose icons the pouch menu draws.
-const CStowpouchDlg* g_mainDialog = nullptr;
-
-HICON MainWindowIcon(UINT resourceId, bool large) {
-  return g_mainDialog ? g_mainDialog->Icon(resourceId, large) : nullptr;
-}
-
 // A quit request posted to itself: wParam 1 asks first (the Exit command),
 // 0 does not (an installer's close).
 constexpr UINT kQuitRequestMessage = WM_APP + 1;
-
-// Runs once after a click at the tray icon, when the double-click time has
-// passed without a second click.
-constexpr UINT_PTR kTrayClickTimer = 1;
 
 // Asks every dialog of this thread to cancel: message boxes, the shell's
 // dialogs and the property sheet are all of the dialog class.
@@ -68,7 +55,6 @@ BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
 constexpr int kWindowWidth = 436;
 constexpr int kWindowHeight = 266;
 constexpr int kLargeIconSize = 64;
-constexpr int kSmallIconSize = 16;
 
 struct ControlPlace {
   int id;
@@ -82,15 +68,6 @@ constexpr ControlPlace kButtonPlaces[] = {
     {IDC_ABOUT, 223, 206},       {IDC_HELP_PAGE, 306, 206},
 };
 
-constexpr UINT kIconIds[] = {IDR_MAINFRAME, IDI_APPLICATION_WINDOW, IDI_DESKTOP, IDI_CLOSE,
-                             IDI_MINIMIZE,  IDI_DRIVE,              IDI_EXPLORER, IDI_FOLDER,
-                             IDI_BROWSER,   IDI_BROWSER2,           IDI_COMMAND};
-
-HICON LoadIconImage(UINT id, int size, UINT flags) {
-  return static_cast<HICON>(
-      LoadImageA(AppInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, flags));
-}
-
 void MoveControl(HWND dialog, int id, int x, int y) {
   SetWindowPos(GetDlgItem(dialog, id), nullptr, x, y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -98,30 +75,15 @@ void MoveControl(HWND dialog, int id, int x, int y) {
 
 }  // namespace
 
-CStowpouchDlg::CStowpouchDlg() : CDialog(IDD_STOWPOUCH_DIALOG) {
+CStowpouchDlg::CStowpouchDlg()
+    : CDialog(IDD_STOWPOUCH_DIALOG),
+      // Sixteen colours unless the settings ask for the icons' full depth.
+      m_art(AppInstance(), Settings().Use256ColorsIcon == 1),
+      m_pouchMenu(m_art) {
   RegisterAppMessages();
   LoadBuiltInClassNames();
-  LoadIcons();
   TheMenuHotKey().Forget();
   LookUpDiskFreeSpaceEx();
-}
-
-void CStowpouchDlg::LoadIcons() {
-  // Sixteen colours unless the settings ask for the icons' full depth.
-  const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
-  static_assert(std::size(kIconIds) == std::tuple_size<decltype(m_icons)>::value,
-                "one resource per icon pair");
-  for (std::size_t i = 0; i < m_icons.size(); ++i) {
-    m_icons[i].resourceId = kIconIds[i];
-    m_icons[i].large.Reset(LoadIconImage(kIconIds[i], kLargeIconSize, flags));
-    m_icons[i].small.Reset(LoadIconImage(kIconIds[i], kSmallIconSize, flags));
-  }
-}
-
-HICON CStowpouchDlg::Icon(UINT resourceId, bool large) const {
-  for (const IconPair& pair : m_icons)
-    if (pair.resourceId == resourceId) return large ? pair.large.Get() : pair.small.Get();
-  return nullptr;
 }
 
 void CStowpouchDlg::DoDataExchange(CDataExchange*) {}
@@ -132,20 +94,19 @@ BOOL CStowpouchDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   ExtendSystemMenu();
   LayOutControls();
-  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, true)));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
+               reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, true)));
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(Icon(IDR_MAINFRAME, false)));
+               reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, false)));
   SetMainWindow(m_hWnd);
   // Windows hidden by a run that did not end cleanly are still ours to show.
   m_hiddenWindows.Load();
   TheTaskbarButtons().Load();
-  g_mainDialog = this;
-  SetMenuIconSource(MainWindowIcon);
 
   std::string desktop;
   if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
 
-  ApplySettings();
+  ApplySettings(m_pouchMenu.Style());
   // Every shortcut names this window when it registers.
   LoadHotKeyList();
 
@@ -172,8 +133,6 @@ void CStowpouchDlg::LayOutControls() {
 }
 
 void CStowpouchDlg::ShowMainWindow() { ::ShowMainWindow(m_hWnd); }
-
-void CStowpouchDlg::ExecuteFunctionCommand(int index) { ::ExecuteFunctionCommand(index); }
 
 bool CStowpouchDlg::Confirm(UINT textId, int32_t& dontAskAgain) {
   CInformationDialog dialog(m_hWnd);
@@ -278,25 +237,9 @@ bool CStowpouchDlg::OnButton(WORD id) {
 }
 
 bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (m_pouchMenu.OnMenuMessage(message, wParam, lParam, result)) return true;
+  if (OnInputMessage(message, wParam, lParam)) return false;
   switch (message) {
-    case WM_MEASUREITEM: {
-      auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (request->CtlType != ODT_MENU) return false;
-      MeasureMenuItem(*request);
-      result = TRUE;
-      return true;
-    }
-    case WM_MENUCHAR:
-      if (!(HIWORD(wParam) & MF_POPUP)) return false;
-      result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
-      return true;
-    case WM_DRAWITEM: {
-      const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (request->CtlType != ODT_MENU) return false;
-      DrawMenuItem(*request);
-      result = TRUE;
-      return true;
-    }
     case kTrayCallbackMessage:
       if (TakesInputCommands()) OnTrayIcon(static_cast<UINT>(lParam));
       result = 0;
@@ -307,7 +250,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       result = 0;
       return true;
     case WM_QUERYDRAGICON:
-      result = reinterpret_cast<LRESULT>(Icon(IDR_MAINFRAME, true));
+      result = reinterpret_cast<LRESULT>(m_art.Icon(IDR_MAINFRAME, true));
       return true;
     case WM_ERASEBKGND:
       EraseBackground(reinterpret_cast<HDC>(wParam));
@@ -355,11 +298,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       return false;
     case WM_TIMER:
       if (wParam != kTrayClickTimer) return false;
-      KillTimer(m_hWnd, kTrayClickTimer);
-      if (TakesInputCommands()) {
-        TheTaskbarButtons().Review();
-        ShowPouchMenu(kSurfaceTrayIcon, -1, -1);
-      }
+      OnTrayClickTimer();
       result = 0;
       return true;
     default:
@@ -382,7 +321,7 @@ void CStowpouchDlg::PaintMinimised() {
   GetClientRect(m_hWnd, &client);
   const int x = (client.right - client.left - kLargeIconSize + 1) / 2;
   const int y = (client.bottom - client.top - kLargeIconSize + 1) / 2;
-  DrawIconEx(dc, x, y, Icon(IDR_MAINFRAME, true), kLargeIconSize, kLargeIconSize, 0, nullptr,
+  DrawIconEx(dc, x, y, m_art.Icon(IDR_MAINFRAME, true), kLargeIconSize, kLargeIconSize, 0, nullptr,
              DI_NORMAL);
   EndPaint(m_hWnd, &paint);
 }
@@ -402,123 +341,13 @@ bool CStowpouchDlg::TakesInputCommands() const {
   return !m_tearingDown;
 }
 
-INT_PTR CStowpouchDlg::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-  const bool inputCommand = message == WM_HOTKEY ||
-                            (message != 0 && (message == StowpouchMessage() ||
-                                              message == SystemHotKeyMessage()));
-  if (inputCommand && !TakesInputCommands()) {
-    // Dropped: a repeated key or click finds the program ready again.
-  } else if (message == WM_HOTKEY && TheMenuHotKey().Id() != 0 &&
-             static_cast<int>(wParam) == TheMenuHotKey().Id()) {
-    OnMenuHotKey();
-  } else if (message == SystemHotKeyMessage() && TheMenuHotKey().IsTakenPress(wParam, lParam)) {
-    OnMenuHotKey();
-  } else if (message == WM_HOTKEY) {
-    RunHotKeyItem(static_cast<int32_t>(wParam), ::ExecuteFunctionCommand);
-  } else if (message == StowpouchMessage() && message != 0) {
-    OnStowpouchMessage(wParam, lParam);
-  } else if (message == SystemHotKeyMessage() && message != 0) {
-    OnSystemHotKey(lParam);
-  } else if (message == TaskbarCreatedMessage() && message != 0) {
-    ReconnectToShell();
-  }
-  return CDialog::DefWindowProc(message, wParam, lParam);
-}
-
 void CStowpouchDlg::OnOptions() {
   // While the sheet is open the menu hotkey's keys belong to its hot key
   // box like any other keys.
   TheMenuHotKey().Unregister(m_hWnd);
   RunOptionsSheet(m_hWnd, PickContainedApplication, MenuHotKeyRefusal);
-  ApplySettings();
+  ApplySettings(m_pouchMenu.Style());
   SetForegroundWindow(m_hWnd);
-}
-
-void CStowpouchDlg::OnMenuHotKey() {
-  TheMenuHotKey().RunMenu(m_hWnd, Settings(), [] {
-    TheTaskbarButtons().Review();
-    ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
-  });
-}
-
-void CStowpouchDlg::OnStowpouchMessage(WPARAM wParam, LPARAM lParam) {
-  const int surface = PouchSurfaceForMessage(wParam, Settings());
-  if (surface == 0) return;
-  TheTaskbarButtons().Review();
-  if (surface == kSurfaceQuickLaunch) {
-    ShowPouchMenu(surface, -1, -1);
-  } else {
-    const ScreenPoint point = EdgeClickPoint(lParam);
-    ShowPouchMenu(surface, point.x, point.y);
-  }
-}
-
-void CStowpouchDlg::OnTrayIcon(UINT mouseMessage) {
-  switch (mouseMessage) {
-    case WM_LBUTTONUP:
-      // A click opens the pouch once it cannot be the first of a double
-      // click: opened at once, the menu would take the second click, and
-      // the double click that shows this window would never arrive.
-      if (m_trayDoubleClicked)
-        m_trayDoubleClicked = false;  // the release of a double click's second press
-      else
-        SetTimer(m_hWnd, kTrayClickTimer, GetDoubleClickTime(), nullptr);
-      break;
-    case WM_LBUTTONDBLCLK:
-      KillTimer(m_hWnd, kTrayClickTimer);
-      m_trayDoubleClicked = true;
-      ShowMainWindow();
-      break;
-    case WM_RBUTTONUP:
-      KillTimer(m_hWnd, kTrayClickTimer);
-      OnTrayMenuCommand(RunTrayMenu(m_hWnd));
-      break;
-    default:
-      break;
-  }
-}
-
-void CStowpouchDlg::OnTrayMenuCommand(UINT id) {
-  switch (id) {
-    case ID_TRAY_SHOW:
-      ShowMainWindow();
-      break;
-    case ID_TRAY_HIDE:
-      if (!BringOpenDialogForward()) OnOK();
-      break;
-    case ID_TRAY_OPTIONS:
-      OnButton(IDC_OPTIONS);
-      break;
-    case ID_TRAY_SHOW_HIDE_WINDOWS:
-      OnButton(IDC_SHOW_HIDE_WINDOW);
-      break;
-    case ID_TRAY_ARRANGE_TASKBAR:
-      OnButton(IDC_ARRANGE_TASKBAR);
-      break;
-    case ID_TRAY_SET_SHORTCUT_KEY:
-      OnButton(IDC_SET_SHORTCUT_KEY);
-      break;
-    default:
-      break;
-  }
-}
-
-void CStowpouchDlg::OnSystemHotKey(LPARAM lParam) {
-  switch (SystemHotKeyActionFor(lParam)) {
-    case SystemHotKeyAction::kMinimizePouch: {
-      TheTaskbarButtons().Review();
-      PouchLists lists;
-      BuildPouchLists(lists, 1);
-      m_systemHotKeyLists = SavePouchLists(lists);
-      MinimizeSavedWindows(m_systemHotKeyLists);
-      break;
-    }
-    case SystemHotKeyAction::kRestorePouch:
-      RestoreSavedWindows(m_systemHotKeyLists);
-      break;
-    case SystemHotKeyAction::kNone:
-      break;
-  }
 }
 
 void CStowpouchDlg::OnDestroy() {
@@ -534,11 +363,4 @@ void CStowpouchDlg::OnDestroy() {
   ToggleTaskbarFilter();
   m_hiddenWindows.ShowAllAgain();
   RestoreTaskbarButtons();
-  FreeMenuFont();
-  SetMenuIconSource(nullptr);
-  g_mainDialog = nullptr;
-  for (IconPair& pair : m_icons) {
-    pair.large.Reset();
-    pair.small.Reset();
-  }
 }

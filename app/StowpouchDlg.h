@@ -9,6 +9,8 @@
 
 #include "framework/Dialog.h"
 #include "framework/Handles.h"
+#include "menu/MenuArt.h"
+#include "menu/PouchMenu.h"
 #include "windows/HiddenWindows.h"
 #include "windows/SavedWindows.h"
 
@@ -16,20 +18,11 @@ class CStowpouchDlg : public CDialog {
  public:
   CStowpouchDlg();
 
-  // The program icon and the ten icons of the pouch menu, 64 x 64 (large)
-  // or 16 x 16; null for a resource that is not among them.
-  HICON Icon(UINT resourceId, bool large) const;
-
   // Shows the window normally and brings it to the front.
   void ShowMainWindow();
 
-  // Runs an entry of the function-command table; separators and indices
-  // outside the table do nothing.
-  void ExecuteFunctionCommand(int index);
-
  protected:
   void DoDataExchange(CDataExchange* dx) override;
-  INT_PTR DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
   BOOL OnInitDialog() override;
   void OnOK() override;      // the hide path
   void OnCancel() override;  // the quit path
@@ -38,13 +31,6 @@ class CStowpouchDlg : public CDialog {
   void OnDestroy() override;
 
  private:
-  struct IconPair {
-    UINT resourceId;
-    UniqueIcon large;
-    UniqueIcon small;
-  };
-
-  void LoadIcons();
   void ExtendSystemMenu();
   void LayOutControls();
   // True when a dialog of ours is open: it is brought to the front then.
@@ -53,12 +39,17 @@ class CStowpouchDlg : public CDialog {
   bool OnButton(WORD id);
   // The options sheet, then the settings applied anew.
   void OnOptions();
+  // The shortcut keys and the registered messages (MainWindowInputs.cpp);
+  // true for the messages it takes.
+  bool OnInputMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnMenuHotKey();
-  // The tray icon's mouse messages and its menu's commands.
-  void OnTrayIcon(UINT mouseMessage);
-  void OnTrayMenuCommand(UINT id);
   void OnStowpouchMessage(WPARAM wParam, LPARAM lParam);
   void OnSystemHotKey(LPARAM lParam);
+  // The tray icon's mouse messages and its menu's commands
+  // (MainWindowTray.cpp).
+  void OnTrayIcon(UINT mouseMessage);
+  void OnTrayMenuCommand(UINT id);
+  void OnTrayClickTimer();
   bool Confirm(UINT textId, int32_t& dontAskAgain);
   // The Exit command and an installer's close: any tracked menu and open
   // dialog are ended first, then the quit path runs, asking when `ask`.
@@ -74,12 +65,19 @@ class CStowpouchDlg : public CDialog {
   void PaintMinimised();
   void EraseBackground(HDC dc);
 
+  // Runs once after a click at the tray icon, when the double-click time
+  // has passed without a second click.
+  static constexpr UINT_PTR kTrayClickTimer = 1;
+
   // Application windows the user hid by hand.
   HiddenWindows m_hiddenWindows;
   // The pouch windows that Windows key + M minimised, for Windows key +
   // Shift + M to bring back; the function-command toggles keep their own.
   SavedPouchLists m_systemHotKeyLists;
-  std::array<IconPair, 11> m_icons;
+  // The program's icons and the menu's pictures, loaded once.
+  MenuArt m_art;
+  // The pouch menu's style and the opening under way.
+  PouchMenuHost m_pouchMenu;
   // True while a hide or quit confirmation is open: its modal loop still
   // dispatches the main window's messages (a posted WM_CLOSE, IDOK or
   // IDCANCEL), which must not stack a second confirmation on top.

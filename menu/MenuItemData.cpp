@@ -4,16 +4,17 @@
 
 #include "menu/MenuIds.h"
 
-std::vector<std::unique_ptr<MenuItemData>>& MenuItemList() {
-  static std::vector<std::unique_ptr<MenuItemData>> records;
-  return records;
-}
-
-MenuItemData* NewMenuItemRecord(int32_t id) {
+MenuItemData* MenuItemList::NewRecord(int32_t id) {
   auto record = std::make_unique<MenuItemData>();  // value-initialised: all zero
   record->nID = id;
-  MenuItemList().push_back(std::move(record));
-  return MenuItemList().back().get();
+  records_.push_back(std::move(record));
+  return records_.back().get();
+}
+
+MenuItemData* MenuItemList::Find(int32_t id) const {
+  for (const auto& record : records_)
+    if (record->nID == id) return record.get();
+  return nullptr;
 }
 
 void SetMenuWindow(MenuItemData& record, HWND window) {
@@ -22,31 +23,6 @@ void SetMenuWindow(MenuItemData& record, HWND window) {
 }
 
 bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
-
-void FreeMenuItemRecords() {
-  LastRootRecord() = nullptr;
-  MenuItemList().clear();
-}
-
-MenuItemData* FindMenuItemRecord(int32_t id) {
-  for (const auto& record : MenuItemList())
-    if (record->nID == id) return record.get();
-  return nullptr;
-}
-
-int32_t& LastRootItemId() {
-  static int32_t id = -1;
-  return id;
-}
-
-const MenuItemData*& LastRootRecord() {
-  static const MenuItemData* record = nullptr;
-  return record;
-}
-
-bool IsLastRootItem(const MenuItemData* record) {
-  return record && record == LastRootRecord();
-}
 
 namespace {
 
@@ -90,9 +66,9 @@ bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu) {
   return InsertMenuItemA(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &item) != FALSE;
 }
 
-bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu) {
+bool MenuItemList::AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu) {
   if (!AppendOwnerDrawnItem(root, record, submenu)) return false;
-  LastRootItemId() = record ? record->nID : menu_id::kSeparator;
-  LastRootRecord() = record;
+  lastRootId_ = record ? record->nID : menu_id::kSeparator;
+  lastRoot_ = record;
   return true;
 }

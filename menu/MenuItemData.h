@@ -1,7 +1,7 @@
 #pragma once
-// The record behind each owner-drawn item of the pouch menu, and the
-// process-wide state of the menu being shown. Records live at a fixed address
-// from their creation until the menu's teardown: the items point at them.
+// The record behind each owner-drawn item of the pouch menu, and the list
+// of one opening's records. Records live at a fixed address from their
+// creation until the menu's teardown: the items point at them.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "menu/MenuItemText.h"
+#include "menu/MenuLayout.h"
 
 struct MenuItemData {
   char szText[MAX_PATH];  // may hold a tab and a shortcut-key text
@@ -42,27 +42,41 @@ void SetMenuText(char (&field)[N], const std::string& text) {
   field[length] = '\0';
 }
 
-// The records of the menu being shown, in creation order.
-std::vector<std::unique_ptr<MenuItemData>>& MenuItemList();
-// A new zeroed record with the identifier, appended to MenuItemList.
-MenuItemData* NewMenuItemRecord(int32_t id);
-void FreeMenuItemRecords();
-// The record of the menu being shown with this identifier; null if none.
-MenuItemData* FindMenuItemRecord(int32_t id);
+// The records of one opening of the menu, in creation order, and which of
+// them the root menu ends with.
+class MenuItemList {
+ public:
+  MenuItemList() = default;
+  MenuItemList(const MenuItemList&) = delete;
+  MenuItemList& operator=(const MenuItemList&) = delete;
 
-// The identifier of the item last appended to the root menu; -1 before the
-// first.
-int32_t& LastRootItemId();
-// The record of that item. Null before the first.
-const MenuItemData*& LastRootRecord();
-// Whether the item carrying `record` is the root's last, where the logo
-// band ends. A separator of the root has a record of its own for this:
-// every separator has the same identifier.
-bool IsLastRootItem(const MenuItemData* record);
+  // A new zeroed record with the identifier, appended to the list.
+  MenuItemData* NewRecord(int32_t id);
+  // The record with this identifier; null if none.
+  MenuItemData* Find(int32_t id) const;
+  std::size_t Size() const { return records_.size(); }
+  const MenuItemData* Back() const { return records_.empty() ? nullptr : records_.back().get(); }
+
+  // The identifier of the item last appended to the root menu; -1 before
+  // the first.
+  int32_t LastRootItemId() const { return lastRootId_; }
+  // Whether the item carrying `record` is the root's last, where the logo
+  // band ends. A separator of the root has a record of its own for this:
+  // every separator has the same identifier.
+  bool IsLastRootItem(const MenuItemData* record) const {
+    return record && record == lastRoot_;
+  }
+  // Appends an owner-drawn item to the root menu (see AppendOwnerDrawnItem)
+  // and makes it the last root item.
+  bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu = nullptr);
+
+ private:
+  std::vector<std::unique_ptr<MenuItemData>> records_;
+  int32_t lastRootId_ = -1;
+  const MenuItemData* lastRoot_ = nullptr;
+};
 
 // Appends an owner-drawn item carrying `record` (null, or a record with the
 // separator's identifier, for a separator);
 // `submenu` makes it the entry that opens that submenu.
 bool AppendOwnerDrawnItem(HMENU menu, MenuItemData* record, HMENU submenu = nullptr);
-// The same on the root menu, which also moves LastRootItemId.
-bool AppendRootItem(HMENU root, MenuItemData* record, HMENU submenu = nullptr);

@@ -2,7 +2,7 @@
 // Where the pouch menu opens: against the taskbar for the tray icon and the
 // Quick Launch shortcut, at the cursor for the hotkey, at the click for the
 // desktop edges.
-#include "menu/MenuGeometry.h"
+#include "menu/MenuLayout.h"
 
 enum class TaskbarEdge { kLeft, kTop, kRight, kBottom, kUnknown };
 

@@ -1,35 +1,93 @@
 #pragma once
-// Measuring and painting the owner-drawn items of the pouch menu, the menu
-// metrics that the settings decide, and the font the menu draws with.
+// Measuring and painting the owner-drawn items of one opening of the pouch
+// menu, and what the menu keeps from one opening to the next: the metrics
+// that the settings decide, the font the menu draws with, the pictures and
+// the user's No to the too-long question.
 #include <windows.h>
 
-#include "menu/MenuMetrics.h"
+#include <optional>
+#include <string>
 
-// Where the menu finds the main window's icons, which the window loads once.
-using MenuIconSource = HICON (*)(UINT resourceId, bool large);
-void SetMenuIconSource(MenuIconSource source);
+#include "framework/Handles.h"
+#include "menu/MenuArt.h"
+#include "menu/MenuLayout.h"
+#include "menu/MenuItemData.h"
 
-// Recomputes the metrics from the settings record; part of applying the
-// settings.
-void UpdateMenuMetrics();
-const MenuMetrics& CurrentMenuMetrics();
+// The three look switches as the settings record has them now.
 MenuLook CurrentMenuLook();
 
-// Clears what one menu's measuring found and frees the font it measured
-// with; before each menu is tracked and after it is torn down.
-void ResetMenuDrawState();
+class MenuStyle {
+ public:
+  explicit MenuStyle(const MenuArt& art) : art_(art) {}
+  MenuStyle(const MenuStyle&) = delete;
+  MenuStyle& operator=(const MenuStyle&) = delete;
 
-// The menu's font, as captured from the first item drawn; null before. The
-// caller owns the font.
-HFONT CreateMenuFont();
-// Forgets the captured font description, at shutdown.
-void FreeMenuFont();
+  // Recomputes the metrics from the settings record; part of applying the
+  // settings.
+  void UpdateMetrics();
+  // Before an opening: a look changed by the too-long question takes
+  // effect.
+  void RefreshIfStale();
+  const MenuMetrics& Metrics() const { return metrics_; }
+  const MenuArt& Art() const { return art_; }
 
-// WM_MEASUREITEM and WM_DRAWITEM of the menu's items.
-void MeasureMenuItem(MEASUREITEMSTRUCT& request);
-void DrawMenuItem(const DRAWITEMSTRUCT& request);
+  // The menu's font, as captured from the first item ever drawn; null
+  // before. The caller owns the font.
+  HFONT MakeFont() const;
+  void CaptureFont(HDC dc);
+
+  // The too-long question, asked while the last root item is drawn.
+  void AskWhetherToUseSmallIcons();
+  bool TooLongAnswerNo() const { return tooLongAnswerNo_; }
+
+ private:
+  const MenuArt& art_;
+  MenuMetrics metrics_;
+  bool haveFont_ = false;
+  LOGFONTA font_{};
+  // Never asked again in this run once the user says No.
+  bool tooLongAnswerNo_ = false;
+  // The metrics wait for the next menu to take a changed look.
+  bool metricsStale_ = false;
+};
+
+// One opening's measuring and drawing: its metrics and look (fixed for the
+// menu on screen, whatever the too-long answer changes), the widths that
+// measuring finds, and one device context and font that measure every item
+// (each new font is realised again on its first use, and each screen DC is
+// a trip to the window server).
+class MenuPainter {
+ public:
+  MenuPainter(MenuStyle& style, const MenuItemList& items);
+  MenuPainter(const MenuPainter&) = delete;
+  MenuPainter& operator=(const MenuPainter&) = delete;
+
+  // The font items are measured in; null: the default one.
+  HFONT Font() const { return static_cast<HFONT>(font_.Get()); }
+  const MenuMetrics& Metrics() const { return metrics_; }
+
+  // WM_MEASUREITEM and WM_DRAWITEM of the menu's items.
+  void Measure(MEASUREITEMSTRUCT& request);
+  void Draw(const DRAWITEMSTRUCT& request);
+
+ private:
+  void PaintText(HDC dc, const std::string& text, int32_t id, const MenuRect& textCell,
+                const MenuRect& item) const;
+  void DrawDriveBar(HDC dc, const MenuItemData& record, const MenuRect& item) const;
+  void PaintLogoBand(HDC dc, const MenuRect& logoCell, const MenuRect& item,
+                     const MenuItemData* record);
+
+  MenuStyle& style_;
+  const MenuItemList& items_;
+  const MenuMetrics metrics_;
+  const MenuLook look_;
+  const int halfScreenWidth_;
+  MenuMeasureState state_;
+  // Destroyed in reverse: the font is deselected before it and the DC go.
+  UniqueMemoryDC dc_;
+  UniqueGdiObject font_;
+  std::optional<SelectedObject> selected_;
+};
 
 // Copies the whole bitmap so that its lower edge meets `bandHeight`.
 void DrawLogoBitmap(HDC dc, int x, int bandHeight, HBITMAP bitmap);
-// The small icon of window kind i - 1 for i from 1 to 5; null otherwise.
-HICON KindIconForIndex(int i);

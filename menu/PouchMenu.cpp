@@ -1,25 +1,17 @@
 #include "menu/PouchMenu.h"
 
-#include <windows.h>
-
 #include "framework/AppWindow.h"
-#include "framework/Handles.h"
 #include "hotkeys/HotKeyList.h"
-#include "menu/DesktopEntries.h"
-#include "menu/DriveEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuCommands.h"
 #include "menu/MenuIds.h"
-#include "menu/MenuItemData.h"
-#include "menu/MenuRendering.h"
-#include "menu/PouchMenuSections.h"
+#include "menu/MenuKeyboard.h"
 #include "menu/TaskbarPlacement.h"
 #include "menu/TitleSort.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
 namespace {
-
-LONG g_menuBusy = 0;  // 1 while a pouch menu is under way
 
 int CompareTitlesIgnoringCase(const std::string& a, const std::string& b) {
   const int order =
@@ -45,89 +37,143 @@ bool DriveListed(char letter, const SettingsRecord& settings) {
   }
 }
 
-void AppendDesktopSection(HMENU root) {
-  if (const HMENU desktop = BuildDesktopSubmenu())
-    AppendSubmenuEntry(root, desktop, menu_id::kDesktopEntry, IDS_DESKTOP_ICONS);
-}
+constexpr KindSubmenu kCloseSubmenu = {menu_id::kCloseKindFirst, menu_id::kCloseAll,
+                                       IDS_CLOSE_ALL, 10};
+constexpr KindSubmenu kMinimizeSubmenu = {menu_id::kMinimizeKindFirst, menu_id::kMinimizeAll,
+                                          IDS_MINIMIZE_ALL, 9};
 
-void AppendFunctionSection(HMENU root) {
-  const HMENU functions = BuildFunctionSubmenu();
-  if (!functions) return;
-  AppendSectionSeparator(root);
-  AppendSubmenuEntry(root, functions, menu_id::kFunctionEntry, IDS_FUNCTION_COMMAND);
-}
+}  // namespace
 
-void AppendKindSection(HMENU root, const KindCounts& counts, int32_t entryId, UINT entryName,
-                       int32_t firstKindId, int32_t allId, UINT allName, int allFunction) {
-  const HMENU submenu = BuildKindSubmenu(counts, firstKindId, allId, allName, allFunction);
+PouchMenu::PouchMenu(MenuStyle& style)
+    : painter_(style, items_), root_(CreatePopupMenu()) {}
+
+void PouchMenu::AppendSubmenu(int32_t entryId, UINT nameId, bool separatorFirst) {
+  const HMENU submenu = CreatePopupMenu();
   if (!submenu) return;
-  AppendSectionSeparator(root);
-  AppendSubmenuEntry(root, submenu, entryId, entryName);
+  if (separatorFirst) AppendSectionSeparator(items_, root_.Get());
+  if (!AppendSubmenuEntry(items_, root_.Get(), submenu, entryId, nameId)) return;
+  // Filled when it is about to open: the user rarely opens most of them,
+  // and the desktop's entries are the dearest part of the menu.
+  pending_.push_back({submenu, entryId});
 }
 
-void AppendDriveSection(HMENU root, const SettingsRecord& settings) {
+void PouchMenu::FillPending(const PendingSubmenu& pending) {
+  switch (pending.entryId) {
+    case menu_id::kDesktopEntry:
+      FillDesktopSubmenu(items_, pending.menu);
+      break;
+    case menu_id::kFunctionEntry:
+      FillFunctionSubmenu(items_, pending.menu);
+      break;
+    case menu_id::kCloseEntry:
+      FillKindSubmenu(items_, pending.menu, counts_, kCloseSubmenu);
+      break;
+    case menu_id::kMinimizeEntry:
+      FillKindSubmenu(items_, pending.menu, counts_, kMinimizeSubmenu);
+      break;
+    default:
+      break;
+  }
+}
+
+void PouchMenu::FillSubmenu(HMENU submenu) {
+  for (auto pending = pending_.begin(); pending != pending_.end(); ++pending) {
+    if (pending->menu != submenu) continue;
+    const PendingSubmenu filling = *pending;
+    pending_.erase(pending);
+    FillPending(filling);
+    return;
+  }
+}
+
+void PouchMenu::AppendDriveSection() {
   // The separator stands even when no drive qualifies.
-  AppendSectionSeparator(root);
-  const UniqueGdiObject font(CreateMenuFont());
+  AppendSectionSeparator(items_, root_.Get());
+  const SettingsRecord& settings = Settings();
   // Under Wine each type query costs a millisecond or more, and most
   // letters name no drive.
   const DWORD present = GetLogicalDrives();
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
     if (!(present & (1u << (letter - 'A'))) || !DriveListed(letter, settings)) continue;
-    AppendDriveItem(root, letter, static_cast<HFONT>(font.Get()),
-                    CurrentMenuMetrics().DriveBarWidth, FindFolderHotKeyText);
+    AppendDriveItem(items_, root_.Get(), letter, painter_.Font(),
+                    painter_.Metrics().DriveBarWidth, FindFolderHotKeyText);
   }
 }
 
-void AppendPouchWindowSection(HMENU root, const PouchLists& lists, std::size_t total, bool sort) {
-  if (total > 0) AppendSectionSeparator(root);
+void PouchMenu::AppendPouchWindowSection(const PouchLists& lists, std::size_t total, bool sort) {
+  if (total > 0) AppendSectionSeparator(items_, root_.Get());
   int32_t listed = 0;
   for (std::size_t kind = 0; kind < lists.size(); ++kind) {
     KindTitles kindTitles = ReadKindTitles(lists[kind]);
     if (sort) SortWindowTitles(kindTitles.titles, kindTitles.windows, CompareTitlesIgnoringCase);
-    AppendPouchWindowItems(root, static_cast<int>(kind), kindTitles, listed);
+    AppendPouchWindowItems(items_, root_.Get(), static_cast<int>(kind), kindTitles, listed);
   }
 }
 
-void BuildRootMenu(HMENU root) {
+bool PouchMenu::Build() {
+  if (!root_) return false;
   const SettingsRecord& settings = Settings();
-  if (settings.DesktopIcon == 1) AppendDesktopSection(root);
-  if (settings.FunctionCommand == 1) AppendFunctionSection(root);
+  if (settings.DesktopIcon == 1)
+    AppendSubmenu(menu_id::kDesktopEntry, IDS_DESKTOP_ICONS, false);
+  if (settings.FunctionCommand == 1)
+    AppendSubmenu(menu_id::kFunctionEntry, IDS_FUNCTION_COMMAND, true);
   // One look at the desktop serves the Close, Minimize and window sections,
   // so the submenus always agree with the windows listed.
   PouchLists lists;
   BuildPouchLists(lists, 1);
-  const KindCounts counts = CountKinds(lists);
+  counts_ = CountKinds(lists);
   std::size_t total = 0;
-  for (std::size_t count : counts) total += count;
+  for (std::size_t count : counts_) total += count;
   if (settings.DisplayCloseAll == 1 && total != 0)
-    AppendKindSection(root, counts, menu_id::kCloseEntry, IDS_CLOSE, menu_id::kCloseKindFirst,
-                      menu_id::kCloseAll, IDS_CLOSE_ALL, 10);
+    AppendSubmenu(menu_id::kCloseEntry, IDS_CLOSE, true);
   if (settings.DisplayMinimizeAll == 1 && total != 0)
-    AppendKindSection(root, counts, menu_id::kMinimizeEntry, IDS_MINIMIZE,
-                      menu_id::kMinimizeKindFirst, menu_id::kMinimizeAll, IDS_MINIMIZE_ALL, 9);
-  if (settings.DisplayDrive == 1) AppendDriveSection(root, settings);
-  AppendPouchWindowSection(root, lists, total, settings.SortMenuItem == 1);
+    AppendSubmenu(menu_id::kMinimizeEntry, IDS_MINIMIZE, true);
+  if (settings.DisplayDrive == 1) AppendDriveSection();
+  AppendPouchWindowSection(lists, total, settings.SortMenuItem == 1);
+  return true;
 }
 
-}  // namespace
+UINT PouchMenu::Track(int surface, int x, int y) {
+  return TrackMenuFromSurface(root_.Get(), surface, x, y, MainWindow());
+}
 
-int ShowPouchMenu(int surface, int x, int y) {
-  if (InterlockedCompareExchange(&g_menuBusy, 1, 0) != 0) return 0;
-  FreeMenuItemRecords();
-  LastRootItemId() = -1;
-  ResetMenuDrawState();
-  {
-    // Destroying the root destroys the submenus attached to it.
-    const UniqueMenu root(CreatePopupMenu());
-    if (root) {
-      BuildRootMenu(root.Get());
-      const UINT chosen = TrackMenuFromSurface(root.Get(), surface, x, y, MainWindow());
-      ExecuteMenuCommand(root.Get(), static_cast<int32_t>(chosen));
+void PouchMenu::Execute(int32_t id) { ExecuteMenuCommand(root_.Get(), id); }
+
+bool PouchMenuHost::OnMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (!open_) return false;
+  switch (message) {
+    case WM_MEASUREITEM: {
+      auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (request->CtlType != ODT_MENU) return false;
+      open_->Measure(*request);
+      result = TRUE;
+      return true;
     }
+    case WM_DRAWITEM: {
+      const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (request->CtlType != ODT_MENU) return false;
+      open_->Draw(*request);
+      result = TRUE;
+      return true;
+    }
+    case WM_INITMENUPOPUP:
+      open_->FillSubmenu(reinterpret_cast<HMENU>(wParam));
+      result = 0;
+      return true;
+    case WM_MENUCHAR:
+      if (!(HIWORD(wParam) & MF_POPUP)) return false;
+      result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
+      return true;
+    default:
+      return false;
   }
-  FreeMenuItemRecords();
-  ResetMenuDrawState();
-  InterlockedExchange(&g_menuBusy, 0);
+}
+
+int ShowPouchMenu(PouchMenuHost& host, int surface, int x, int y) {
+  if (host.open_) return 0;
+  PouchMenu menu(host.style_);
+  host.open_ = &menu;
+  if (menu.Build()) menu.Execute(static_cast<int32_t>(menu.Track(surface, x, y)));
+  host.open_ = nullptr;
   return 1;
 }

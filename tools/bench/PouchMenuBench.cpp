@@ -35,9 +35,8 @@
 #include "framework/AppWindow.h"
 #include "framework/Handles.h"
 #include "menu/DiskFreeSpace.h"
+#include "menu/MenuArt.h"
 #include "menu/MenuItemData.h"
-#include "menu/MenuKeyboard.h"
-#include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
@@ -105,6 +104,8 @@ struct Tracking {
 };
 
 Tracking g_track;
+// The main window's pictures and pouch menu, set up as the window sets them.
+PouchMenuHost* g_host = nullptr;
 
 void CollectMenus(HMENU menu, std::vector<HMENU>& found) {
   found.push_back(menu);
@@ -165,30 +166,27 @@ void DrawFloorItem(const DRAWITEMSTRUCT& request) {
 }
 
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  const bool pouch = g_track.kind == MenuKind::kPouch;
+  if (message == WM_INITMENUPOPUP && !g_track.root)
+    g_track.root = reinterpret_cast<HMENU>(wParam);
+  if (message == WM_DRAWITEM && reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->CtlType == ODT_MENU)
+    ++g_track.itemsDrawn;
+  LRESULT result = 0;
+  if (g_host && g_host->OnMenuMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_INITMENUPOPUP:
-      if (!g_track.root) g_track.root = reinterpret_cast<HMENU>(wParam);
       return 0;
     case WM_MEASUREITEM: {
       auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (request->CtlType != ODT_MENU) break;
-      if (pouch) MeasureMenuItem(*request);
-      else MeasureFloorItem(*request);
+      MeasureFloorItem(*request);
       return TRUE;
     }
     case WM_DRAWITEM: {
       const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
       if (request->CtlType != ODT_MENU) break;
-      ++g_track.itemsDrawn;
-      if (pouch) DrawMenuItem(*request);
-      else DrawFloorItem(*request);
+      DrawFloorItem(*request);
       return TRUE;
     }
-    case WM_MENUCHAR:
-      if (pouch && (HIWORD(wParam) & MF_POPUP))
-        return AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(LOWORD(wParam)));
-      break;
     case WM_ENTERIDLE:
       if (wParam == MSGF_MENU) OnMenuDrawn(reinterpret_cast<HWND>(lParam));
       return 0;
@@ -208,32 +206,6 @@ HWND CreateOwner() {
   return CreateWindowExA(WS_EX_TOOLWINDOW, windowClass.lpszClassName, "Pouch menu bench",
                          WS_POPUP | WS_VISIBLE, 0, 0, 1, 1, nullptr, nullptr,
                          windowClass.hInstance, nullptr);
-}
-
-// --- the main window's icons, as the real window loads them -----------------
-
-constexpr UINT kIconIds[] = {IDR_MAINFRAME, IDI_APPLICATION_WINDOW, IDI_DESKTOP, IDI_CLOSE,
-                             IDI_MINIMIZE,  IDI_DRIVE,              IDI_EXPLORER, IDI_FOLDER,
-                             IDI_BROWSER,   IDI_BROWSER2,           IDI_COMMAND};
-constexpr std::size_t kIconCount = sizeof kIconIds / sizeof kIconIds[0];
-UniqueIcon g_largeIcons[kIconCount];
-UniqueIcon g_smallIcons[kIconCount];
-
-void LoadIcons() {
-  const UINT flags = Settings().Use256ColorsIcon == 1 ? 0 : LR_VGACOLOR;
-  for (std::size_t i = 0; i < kIconCount; ++i) {
-    for (const int size : {32, 16}) {
-      const HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconIds[i]),
-                                     IMAGE_ICON, size, size, flags);
-      (size == 32 ? g_largeIcons : g_smallIcons)[i].Reset(static_cast<HICON>(icon));
-    }
-  }
-}
-
-HICON BenchIcon(UINT resourceId, bool large) {
-  for (std::size_t i = 0; i < kIconCount; ++i)
-    if (kIconIds[i] == resourceId) return (large ? g_largeIcons : g_smallIcons)[i].Get();
-  return nullptr;
 }
 
 // --- the desktop folder -----------------------------------------------------
@@ -390,7 +362,7 @@ Sample PouchMenu(bool collect) {
   DrainMessageQueue();
   g_track.Start(MenuKind::kPouch, collect);
   const LONGLONG start = Now();
-  ShowPouchMenu(kSurfaceMenuHotKey, -1, -1);
+  ShowPouchMenu(*g_host, kSurfaceMenuHotKey, -1, -1);
   return {g_track.drawn, Milliseconds(g_track.drawnAt - start)};
 }
 
@@ -604,17 +576,14 @@ bool ParseOptions(int argc, char** argv, Options& options) {
 }
 
 // As the main window sets up the menu: settings, metrics, icons, desktop.
-void SetUpMenu(HWND owner) {
+void SetUpMenu(HWND owner, PouchMenuHost& host) {
   LoadBuiltInClassNames();
   LookUpDiskFreeSpaceEx();
-  Settings() = SettingsRecord();
-  Settings().DisplayMenuLargeIcon = 0;
   SetMainWindow(owner);
-  LoadIcons();
-  SetMenuIconSource(BenchIcon);
   std::string desktop;
   if (ReadShellFolderPath("Desktop", desktop)) SetDesktopFolderPath(desktop);
-  UpdateMenuMetrics();
+  host.Style().UpdateMetrics();
+  g_host = &host;
 }
 
 int Run(const Options& options) {
@@ -623,7 +592,11 @@ int Run(const Options& options) {
     std::fprintf(stderr, "no owner window\n");
     return 1;
   }
-  SetUpMenu(owner.Get());
+  Settings() = SettingsRecord();
+  Settings().DisplayMenuLargeIcon = 0;
+  const MenuArt art(GetModuleHandleA(nullptr), Settings().Use256ColorsIcon == 1);
+  PouchMenuHost host(art);
+  SetUpMenu(owner.Get(), host);
   // Away from the menu's first items, so that no item is selected.
   SetCursorPos(300, 40);
   const DesktopFiller desktop;
@@ -641,8 +614,7 @@ int Run(const Options& options) {
   PrintLatency(rows);
   std::fflush(stdout);
   if (!MeasureLeaks(options.menus)) return 1;
-  FreeMenuFont();
-  SetMenuIconSource(nullptr);
+  g_host = nullptr;
   SetMainWindow(nullptr);
   return 0;
 }

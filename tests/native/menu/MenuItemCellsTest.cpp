@@ -1,4 +1,4 @@
-#include "menu/MenuItemCells.h"
+#include "menu/MenuLayout.h"
 
 #include <gtest/gtest.h>
 

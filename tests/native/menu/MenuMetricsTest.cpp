@@ -1,8 +1,7 @@
-#include "menu/MenuMetrics.h"
+#include "menu/MenuLayout.h"
 
 #include <gtest/gtest.h>
 
-#include "menu/MenuItemText.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// The main window object loads the program icon and the ten menu icons in
-// both sizes. (Wine ignores LR_VGACOLOR, so the 16-colour choice is not
+// The main window's pictures: the program icon and the ten menu icons in
+// both sizes, and the logo band's bitmap. (Wine ignores LR_VGACOLOR, so the 16-colour choice is not
 // observable here.)
 #include <windows.h>
 
@@ -8,7 +8,7 @@
 #include <memory>
 #include <set>
 
-#include "app/StowpouchDlg.h"
+#include "menu/MenuArt.h"
 #include "resources/resource.h"
 #include "settings/SettingsStore.h"
 
@@ -50,9 +50,8 @@ class MainWindowIconsTest : public ::testing::Test {
   void TearDown() override { Settings() = SettingsRecord(); }
 };
 
-TEST_F(MainWindowIconsTest, LoadsEveryIconLargeAndSmall) {
-  Settings().Use256ColorsIcon = 1;
-  const auto window = std::make_unique<CStowpouchDlg>();
+TEST_F(MainWindowIconsTest, LoadsEveryIconLargeAndSmallAndTheLogo) {
+  const auto window = std::make_unique<MenuArt>(GetModuleHandleA(nullptr), true);
   for (UINT id : kIconIds) {
     const IconPixels large = ReadIcon(window->Icon(id, true));
     const IconPixels small = ReadIcon(window->Icon(id, false));
@@ -63,6 +62,10 @@ TEST_F(MainWindowIconsTest, LoadsEveryIconLargeAndSmall) {
     EXPECT_GT(large.colours.size(), 16u) << "icon " << id << " lost its colours";
   }
   EXPECT_EQ(window->Icon(IDI_FOLDER_WINDOW, true), nullptr);
+  BITMAP logo{};
+  ASSERT_TRUE(GetObjectA(window->Logo(), sizeof logo, &logo));
+  EXPECT_EQ(logo.bmWidth, 25);
+  EXPECT_EQ(logo.bmHeight, 251);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "menu/DesktopEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuIds.h"
 #include "menu/Shortcut.h"
 #include "tests/wine/menu/MenuTestSupport.h"
@@ -68,14 +68,15 @@ class DesktopEntriesTest : public menu_test::MenuTest {
   // order, the data the record of that identifier. The records by text.
   std::map<std::string, const MenuItemData*> Build(int expectedEntries) {
     std::map<std::string, const MenuItemData*> byText;
-    const UniqueMenu menu(BuildDesktopSubmenu());
+    const UniqueMenu menu(CreatePopupMenu());
     EXPECT_TRUE(menu);
+    FillDesktopSubmenu(items_, menu.Get());
     EXPECT_EQ(GetMenuItemCount(menu.Get()), 4 + expectedEntries);
     for (int position = 0; position < GetMenuItemCount(menu.Get()); ++position) {
       const menu_test::ItemSeen item = ItemAt(menu.Get(), position);
       EXPECT_EQ(item.id, static_cast<UINT>(menu_id::kDesktopFolder + position));
       EXPECT_TRUE(item.ownerDrawn);
-      EXPECT_TRUE(item.record && item.record == FindMenuItemRecord(item.record->nID));
+      EXPECT_TRUE(item.record && item.record == items_.Find(item.record->nID));
       if (item.record) byText[item.record->szText] = item.record;
     }
     return byText;
@@ -98,7 +99,7 @@ TEST_F(DesktopEntriesTest, EntriesAndShortcutsAreListed) {
   ASSERT_EQ(items.count("Desktop Folder"), 1u);
   EXPECT_STREQ(items["Desktop Folder"]->szPath, "");  // the shell's desktop, no directory
   for (int32_t id = menu_id::kMyComputer; id <= menu_id::kRecycleBin; ++id)
-    EXPECT_STRNE(FindMenuItemRecord(id)->szText, "") << id;
+    EXPECT_STRNE(items_.Find(id)->szText, "") << id;
 
   const std::string desktop = Desktop().string() + "\\";
   for (const auto& [name, index] : {std::pair<std::string, int>{"Notes", 3}, {"Setup", 7}}) {

@@ -3,7 +3,7 @@
 #include "hotkeys/HotKeyList.h"
 #include "hotkeys/HotKeyText.h"
 #include "menu/DiskFreeSpace.h"
-#include "menu/DriveEntries.h"
+#include "menu/PouchMenuSections.h"
 #include "menu/MenuIds.h"
 #include "tests/wine/menu/MenuTestSupport.h"
 
@@ -26,11 +26,11 @@ class DriveEntriesTest : public menu_test::MenuTest {
 
   const MenuItemData& Append(char letter, HFONT font = nullptr) {
     const int position = GetMenuItemCount(menu_.Get());
-    EXPECT_TRUE(AppendDriveItem(menu_.Get(), letter, font, kBarWidth, FindFolderHotKeyText));
+    EXPECT_TRUE(AppendDriveItem(items_, menu_.Get(), letter, font, kBarWidth, FindFolderHotKeyText));
     const menu_test::ItemSeen item = ItemAt(menu_.Get(), position);
     EXPECT_EQ(item.id, static_cast<UINT>(menu_id::kDriveBase + letter));
     EXPECT_TRUE(item.ownerDrawn);
-    EXPECT_EQ(item.record, MenuItemList().back().get());
+    EXPECT_EQ(item.record, items_.Back());
     static const MenuItemData none{};
     return item.record ? *item.record : none;
   }

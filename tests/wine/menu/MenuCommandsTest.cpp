@@ -25,21 +25,18 @@ class MenuCommandsTest : public FarmTest {
     ASSERT_TRUE(folder && minimizedFolder && app);
     root.Reset(CreatePopupMenu());
     submenu = CreatePopupMenu();
-    ASSERT_TRUE(AppendRootItem(root.Get(), NewMenuItemRecord(menu_id::kFunctionEntry), submenu));
-  }
-  void TearDown() override {
-    FreeMenuItemRecords();
-    FarmTest::TearDown();
+    ASSERT_TRUE(items.AppendRootItem(root.Get(), items.NewRecord(menu_id::kFunctionEntry), submenu));
   }
 
   MenuItemData* AddWindowItem(int32_t id, HWND window) {
-    MenuItemData* record = NewMenuItemRecord(id);
+    MenuItemData* record = items.NewRecord(id);
     SetMenuWindow(*record, window);
-    EXPECT_TRUE(AppendRootItem(root.Get(), record));
+    EXPECT_TRUE(items.AppendRootItem(root.Get(), record));
     return record;
   }
 
   HWND folder = nullptr, minimizedFolder = nullptr, app = nullptr;
+  MenuItemList items;
   UniqueMenu root;
   HMENU submenu = nullptr;  // destroyed with the root
 };
@@ -70,7 +67,7 @@ TEST_F(MenuCommandsTest, CloseKindReachesMinimisedWindowsAndLeavesOtherKinds) {
 }
 
 TEST_F(MenuCommandsTest, AFunctionItemInsideASubmenuIsFoundAndRun) {
-  MenuItemData* minimizeAll = NewMenuItemRecord(menu_id::kFunctionItemFirst);
+  MenuItemData* minimizeAll = items.NewRecord(menu_id::kFunctionItemFirst);
   minimizeAll->nFunction = 9;  // minimise or restore every pouch window
   ASSERT_TRUE(AppendOwnerDrawnItem(submenu, minimizeAll));
   EXPECT_EQ(FetchMenuItemRecord(root.Get(), menu_id::kFunctionItemFirst), minimizeAll);

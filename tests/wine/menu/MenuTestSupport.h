@@ -13,10 +13,9 @@ namespace menu_test {
 class MenuTest : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr))); }
-  void TearDown() override {
-    FreeMenuItemRecords();
-    CoUninitialize();
-  }
+  void TearDown() override { CoUninitialize(); }
+
+  MenuItemList items_;  // one opening's records
 };
 
 struct ItemSeen {

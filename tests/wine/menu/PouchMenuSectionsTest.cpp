@@ -55,10 +55,9 @@ std::vector<Item> ItemsOf(HMENU menu) {
 
 class PouchMenuSectionsTest : public testing::Test {
  protected:
-  void TearDown() override {
-    FreeMenuItemRecords();
-    HotKeyList().clear();
-  }
+  void TearDown() override { HotKeyList().clear(); }
+
+  MenuItemList items_;  // one opening's records
 };
 
 TEST_F(PouchMenuSectionsTest, FunctionSubmenuListsTheActionRowsWithTheirKeys) {
@@ -69,7 +68,8 @@ TEST_F(PouchMenuSectionsTest, FunctionSubmenuListsTheActionRowsWithTheirKeys) {
   shortcut.m_nVirtualKey = 'H';
   HotKeyList().push_back(shortcut);
 
-  const UniqueMenu submenu(BuildFunctionSubmenu());
+  const UniqueMenu submenu(CreatePopupMenu());
+  FillFunctionSubmenu(items_, submenu.Get());
   const std::vector<Item> expected = {
       {2925, "Minimize/Restore All Stowpouch Item"},
       {2926, "Close All Stowpouch Item"},
@@ -80,16 +80,18 @@ TEST_F(PouchMenuSectionsTest, FunctionSubmenuListsTheActionRowsWithTheirKeys) {
       {2931, "Show/Hide All Application\tWin+ H"},
       {2932, "Min/Res Applications and Res/Min Stowpouch items"}};
   EXPECT_EQ(ItemsOf(submenu.Get()), expected);
-  EXPECT_EQ(FindMenuItemRecord(2931)->nFunction, 17);
+  EXPECT_EQ(items_.Find(2931)->nFunction, 17);
 }
 
 TEST_F(PouchMenuSectionsTest, KindSubmenusListOnlyKindsWithWindows) {
-  const UniqueMenu close(BuildKindSubmenu({2, 0, 1, 0, 0}, 2425, 2523, 108, 10));
+  const UniqueMenu close(CreatePopupMenu());
+  FillKindSubmenu(items_, close.Get(), {2, 0, 1, 0, 0}, {2425, 2523, 108, 10});
   const std::vector<Item> expected = {
       {2425, "Folder"}, {2427, "Internet Explorer"}, {0, ""}, {2523, "Close All"}};
   EXPECT_EQ(ItemsOf(close.Get()), expected);
 
-  const UniqueMenu minimize(BuildKindSubmenu({0, 0, 0, 0, 3}, 2525, 2623, 109, 9));
+  const UniqueMenu minimize(CreatePopupMenu());
+  FillKindSubmenu(items_, minimize.Get(), {0, 0, 0, 0, 3}, {2525, 2623, 109, 9});
   const std::vector<Item> expectedMinimize = {
       {2529, "User defined application"}, {0, ""}, {2623, "Miminize All"}};
   EXPECT_EQ(ItemsOf(minimize.Get()), expectedMinimize);
@@ -103,18 +105,17 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
   many.titles[1] = "Tom & Jerry &Co";
   many.windows.assign(120, window);
   int32_t listed = 0;
-  LastRootItemId() = -1;
-  AppendPouchWindowItems(root.Get(), 4, many, listed);
+  AppendPouchWindowItems(items_, root.Get(), 4, many, listed);
 
   EXPECT_EQ(listed, 100);
   const std::vector<Item> items = ItemsOf(root.Get());
   ASSERT_EQ(items.size(), 100u);
   EXPECT_EQ(items.front().id, 2724);
   EXPECT_EQ(items.back().id, 2823);
-  EXPECT_EQ(LastRootItemId(), 2823);
+  EXPECT_EQ(items_.LastRootItemId(), 2823);
   EXPECT_EQ(items.back().text, std::string(259, 'x'));
   EXPECT_EQ(items[1].text, "Tom & Jerry &Co");
-  const MenuItemData* record = FindMenuItemRecord(2800);
+  const MenuItemData* record = items_.Find(2800);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->hWnd, window);
   EXPECT_EQ(record->nKind, 4);
@@ -123,13 +124,13 @@ TEST_F(PouchMenuSectionsTest, WindowItemsCutLongTitlesAndStopAtTheEndOfTheirRang
 // One item beginning with the letter is chosen at once, as a mnemonic is.
 TEST_F(PouchMenuSectionsTest, ALetterSelectsTheNextItemBeginningWithIt) {
   const UniqueMenu root(CreatePopupMenu());
-  LastRootItemId() = -1;
   for (const char* title : {"apple", "Banana", "avocado"}) {
-    MenuItemData* record = NewMenuItemRecord(LastRootItemId() < 0 ? 2724 : LastRootItemId() + 1);
+    const int32_t last = items_.LastRootItemId();
+    MenuItemData* record = items_.NewRecord(last < 0 ? 2724 : last + 1);
     SetMenuText(record->szText, title);
-    AppendRootItem(root.Get(), record);
+    items_.AppendRootItem(root.Get(), record);
   }
-  AppendRootItem(root.Get(), nullptr);  // a separator
+  items_.AppendRootItem(root.Get(), nullptr);  // a separator
   EXPECT_EQ(AnswerMenuChar(root.Get(), 'A'), MAKELRESULT(0, MNC_SELECT));
   EXPECT_EQ(AnswerMenuChar(root.Get(), 'b'), MAKELRESULT(1, MNC_EXECUTE));
   MENUITEMINFOA selected{};

@@ -12,9 +12,9 @@
 
 #include "../windows/FarmWindows.h"
 #include "framework/AppWindow.h"
+#include "menu/MenuArt.h"
 #include "menu/MenuIds.h"
 #include "menu/MenuItemData.h"
-#include "menu/MenuRendering.h"
 #include "menu/PouchMenu.h"
 #include "windows/ClassNames.h"
 
@@ -34,11 +34,27 @@ struct Tracked {
   Items items;                  // the root
   std::vector<Items> submenus;  // in root order
   int faults = 0;  // items not owner-drawn, or whose record names another id
+  int filledBeforeOpening = 0;  // submenus with items before they were opened
   std::vector<int> bandEnds;  // the root's items where the logo band ends
   bool nestedRefused = false;  // a second call: 0, and no menu or record more
   std::function<void()> whenOffered;  // runs as the root comes to tracking
 };
 Tracked* g_tracked = nullptr;
+PouchMenuHost* g_host = nullptr;  // as the main window keeps it
+
+Items Walk(HMENU menu, std::vector<Items>* submenus);
+
+// A submenu as the user finds it, opened twice as the platform tells its
+// owner each time: once in and out, then again.
+Items Open(HMENU submenu) {
+  if (GetMenuItemCount(submenu) != 0) ++g_tracked->filledBeforeOpening;
+  for (int opening = 0; opening < 2; ++opening) {
+    LRESULT result = 1;
+    EXPECT_TRUE(g_host->OnMenuMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(submenu),
+                                      MAKELPARAM(0, FALSE), result));
+  }
+  return Walk(submenu, nullptr);
+}
 
 Items Walk(HMENU menu, std::vector<Items>* submenus) {
   Items items;
@@ -55,9 +71,10 @@ Items Walk(HMENU menu, std::vector<Items>* submenus) {
     if (menu_id::IsDriveId(id)) text = text.substr(0, text.find('('));
     if ((record && record->nID != id) || !(info.fType & (MFT_OWNERDRAW | MFT_SEPARATOR)))
       ++g_tracked->faults;
-    if (submenus && IsLastRootItem(record)) g_tracked->bandEnds.push_back(i);
+    if (submenus && g_host->Open()->Items().IsLastRootItem(record))
+      g_tracked->bandEnds.push_back(i);
     items.push_back({id, text});
-    if (info.hSubMenu && submenus) submenus->push_back(Walk(info.hSubMenu, nullptr));
+    if (info.hSubMenu && submenus) submenus->push_back(Open(info.hSubMenu));
   }
   return items;
 }
@@ -66,31 +83,23 @@ void OnMenuIdle() {
   Tracked& tracked = *g_tracked;
   if (tracked.idles++ == 0 && tracked.root) {
     tracked.items = Walk(tracked.root, &tracked.submenus);
-    const std::size_t records = MenuItemList().size();
+    const std::size_t records = g_host->Open()->Items().Size();
     const int popups = tracked.popups;
-    tracked.nestedRefused = ShowPouchMenu(3, -1, -1) == 0 && tracked.popups == popups &&
-                            MenuItemList().size() == records;
+    tracked.nestedRefused = ShowPouchMenu(*g_host, 3, -1, -1) == 0 && tracked.popups == popups &&
+                            g_host->Open()->Items().Size() == records;
   }
   EndMenu();
 }
 
 LRESULT CALLBACK OwnerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITMENUPOPUP && g_tracked && g_tracked->popups++ == 0) {
+    g_tracked->root = reinterpret_cast<HMENU>(wParam);
+    g_tracked->rootItemsOffered = GetMenuItemCount(g_tracked->root);
+    if (g_tracked->whenOffered) g_tracked->whenOffered();
+  }
+  LRESULT result = 0;  // the menu's messages as the main window forwards them
+  if (g_host && g_host->OnMenuMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_MEASUREITEM:  // as the main window forwards them
-      if (reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlType != ODT_MENU) break;
-      MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_DRAWITEM:
-      if (reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU) break;
-      DrawMenuItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-      return TRUE;
-    case WM_INITMENUPOPUP:
-      if (g_tracked && g_tracked->popups++ == 0) {
-        g_tracked->root = reinterpret_cast<HMENU>(wParam);
-        g_tracked->rootItemsOffered = GetMenuItemCount(g_tracked->root);
-        if (g_tracked->whenOffered) g_tracked->whenOffered();
-      }
-      break;
     case WM_ENTERIDLE:
       if (g_tracked && wParam == MSGF_MENU) OnMenuIdle();
       return 0;
@@ -116,8 +125,10 @@ class ShowPouchMenuTest : public FarmTest {
                                  windowClass.hInstance, nullptr));
     ASSERT_TRUE(owner_);
     SetMainWindow(owner_.Get());
+    g_host = &host_;
   }
   void TearDown() override {
+    g_host = nullptr;
     SetMainWindow(nullptr);
     owner_.Reset();
     CoUninitialize();
@@ -129,16 +140,19 @@ class ShowPouchMenuTest : public FarmTest {
     tracked.whenOffered = std::move(whenOffered);
     g_tracked = &tracked;
     SetTimer(owner_.Get(), 1, 20000, nullptr);  // only if the menu never idles
-    EXPECT_EQ(ShowPouchMenu(200, 300, 20), 1);
+    EXPECT_EQ(ShowPouchMenu(host_, 200, 300, 20), 1);
     KillTimer(owner_.Get(), 1);
     g_tracked = nullptr;
     EXPECT_FALSE(tracked.root && IsMenu(tracked.root)) << "the menu outlived the call";
-    EXPECT_TRUE(MenuItemList().empty());
+    EXPECT_EQ(host_.Open(), nullptr);
     EXPECT_EQ(tracked.faults, 0);
+    EXPECT_EQ(tracked.filledBeforeOpening, 0);
     EXPECT_TRUE(tracked.items.empty() || tracked.nestedRefused);
     return tracked;
   }
 
+  MenuArt art_{GetModuleHandleA(nullptr), false};
+  PouchMenuHost host_{art_};
   UniqueWindow owner_;
 };
 
