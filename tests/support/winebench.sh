@@ -132,6 +132,22 @@ bench_clone_prefix() {
   )
 }
 
+# Sets the DPI of a prefix that no wineserver runs: the value the server
+# reads when it starts (HKCU\Control Panel\Desktop "LogPixels"), in place of
+# any the key holds.
+bench_set_dpi() {
+  local reg=$1/wineprefix/user.reg
+  local value
+  value=$(printf '"LogPixels"=dword:%08x' "$2")
+  awk -v value="$value" '
+    /^\[/ { inDesktop = ($0 ~ /^\[Control Panel\\\\Desktop\] /); if (inDesktop) { print; pending = 1; next } }
+    inDesktop && /^"LogPixels"=/ { next }
+    pending && !/^#/ { print value; pending = 0 }
+    { print }
+    END { if (pending) print value }
+  ' "$reg" >"$reg.new" && mv "$reg.new" "$reg" && grep -q "^$value" "$reg"
+}
+
 bench_enter() {
   local build
   build=$(cd "$1" && pwd)
