@@ -12,11 +12,13 @@
 #include "app/CommandLine.h"
 #include "app/InformationDialog.h"
 #include "app/LaunchRequests.h"
+#include "app/MainWindowLayout.h"
 #include "app/MenuHotKey.h"
 #include "app/SingleInstance.h"
 #include "app/TaskbarButtons.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
+#include "framework/Dpi.h"
 #include "framework/StartFolder.h"
 #include "framework/WinApp.h"
 #include "hotkeys/HotKeyStore.h"
@@ -52,21 +54,7 @@ BOOL CALLBACK CancelDialog(HWND window, LPARAM mainWindow) {
   return TRUE;
 }
 
-constexpr int kWindowWidth = 436;
-constexpr int kWindowHeight = 266;
 constexpr int kLargeIconSize = 64;
-
-struct ControlPlace {
-  int id;
-  int x;
-  int y;
-};
-
-constexpr ControlPlace kButtonPlaces[] = {
-    {IDC_OPTIONS, 309, 29},      {IDC_SHOW_HIDE_WINDOW, 309, 71}, {IDC_ARRANGE_TASKBAR, 309, 113},
-    {IDC_SET_SHORTCUT_KEY, 309, 155}, {IDOK, 57, 206},          {IDC_EXIT, 140, 206},
-    {IDC_ABOUT, 223, 206},       {IDC_HELP_PAGE, 306, 206},
-};
 
 void MoveControl(HWND dialog, int id, int x, int y) {
   SetWindowPos(GetDlgItem(dialog, id), nullptr, x, y, 0, 0,
@@ -93,7 +81,7 @@ BOOL CStowpouchDlg::OnInitDialog() {
   ToggleTaskbarFilter();
   CDialog::OnInitDialog();
   ExtendSystemMenu();
-  LayOutControls();
+  LayOutControls(nullptr);
   SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, true)));
   SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
@@ -124,12 +112,37 @@ void CStowpouchDlg::ExtendSystemMenu() {
   AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
 }
 
-void CStowpouchDlg::LayOutControls() {
-  SetWindowPos(m_hWnd, nullptr, 0, 0, kWindowWidth, kWindowHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(GetDlgItem(IDC_PICTURE), nullptr, 14, 13, 282, 178,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  for (const ControlPlace& place : kButtonPlaces) MoveControl(m_hWnd, place.id, place.x, place.y);
+void CStowpouchDlg::LayOutControls(const RECT* suggested) {
+  const MainWindowLayout layout = MainWindowLayoutFor(WindowDpi(m_hWnd));
+  if (suggested)
+    SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, layout.width, layout.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  else
+    SetWindowPos(m_hWnd, nullptr, 0, 0, layout.width, layout.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const HWND picture = GetDlgItem(IDC_PICTURE);
+  SetWindowPos(picture, nullptr, layout.picture.x, layout.picture.y, layout.picture.width,
+               layout.picture.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowPictureAtSize(picture, layout.picture.width, layout.picture.height);
+  for (const ButtonPlace& place : layout.buttons) MoveControl(m_hWnd, place.id, place.x, place.y);
+}
+
+void CStowpouchDlg::ShowPictureAtSize(HWND picture, int width, int height) {
+  // The template's bitmap is drawn as it is at 96 dpi; at any other DPI a
+  // smooth copy of its size takes its place.
+  const UniqueGdiObject original(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_PICTURE)));
+  BITMAP info{};
+  if (!original || !GetObjectA(original.Get(), sizeof info, &info)) return;
+  if (info.bmWidth == width && info.bmHeight == height && !m_picture) return;
+  UniqueGdiObject stretched(
+      StretchedBitmap(static_cast<HBITMAP>(original.Get()), width, height));
+  if (!stretched) return;
+  const HGDIOBJ previous = reinterpret_cast<HGDIOBJ>(SendMessageA(
+      picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(stretched.Get())));
+  // The control hands back the bitmap it showed: the template's, which it
+  // loaded itself and does not free, or our previous copy.
+  if (previous && previous != m_picture.Get()) DeleteObject(previous);
+  m_picture = std::move(stretched);
 }
 
 void CStowpouchDlg::ShowMainWindow() { ::ShowMainWindow(m_hWnd); }
@@ -247,6 +260,12 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_PAINT:
       if (!IsIconic(m_hWnd)) return false;
       PaintMinimised();
+      result = 0;
+      return true;
+    case WM_DPICHANGED:
+      // Moved to a screen of another DPI: the system suggests where the
+      // window goes; the figures follow the new DPI.
+      LayOutControls(reinterpret_cast<const RECT*>(lParam));
       result = 0;
       return true;
     case WM_QUERYDRAGICON:

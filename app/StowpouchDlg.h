@@ -32,7 +32,10 @@ class CStowpouchDlg : public CDialog {
 
  private:
   void ExtendSystemMenu();
-  void LayOutControls();
+  // At the window's DPI; with `suggested`, where the system asks the window
+  // to go after a change of DPI.
+  void LayOutControls(const RECT* suggested);
+  void ShowPictureAtSize(HWND picture, int width, int height);
   // True when a dialog of ours is open: it is brought to the front then.
   bool BringOpenDialogForward();
   // The buttons' commands, also reached from the tray menu.
@@ -76,6 +79,8 @@ class CStowpouchDlg : public CDialog {
   SavedPouchLists m_systemHotKeyLists;
   // The program's icons and the menu's pictures, loaded once.
   MenuArt m_art;
+  // The picture stretched to the window's DPI; null at 96 dpi.
+  UniqueGdiObject m_picture;
   // The pouch menu's style and the opening under way.
   PouchMenuHost m_pouchMenu;
   // True while a hide or quit confirmation is open: its modal loop still
