@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/DpiScale.h"
+
 MenuMetrics ApplyMenuLook(const MenuMetrics& previous, const MenuLook& look, int textHeight) {
   MenuMetrics metrics = previous;
   const int textRowHeight = std::max(textHeight + 4, 20);
@@ -10,6 +12,18 @@ MenuMetrics ApplyMenuLook(const MenuMetrics& previous, const MenuLook& look, int
   if (!look.largeIcons) metrics.SubmenuItemHeight = textRowHeight;
   metrics.DriveBarWidth = look.largeIcons ? 100 : 50;
   return metrics;
+}
+
+MenuMetrics ScaleMenuMetrics(const MenuMetrics& metrics, int dpi) {
+  MenuMetrics scaled;
+  scaled.LogoBandWidth = ScaleForDpi(metrics.LogoBandWidth, dpi);
+  scaled.MenuItemHeight = ScaleForDpi(metrics.MenuItemHeight, dpi);
+  scaled.SubmenuItemHeight = ScaleForDpi(metrics.SubmenuItemHeight, dpi);
+  scaled.DriveBarWidth = ScaleForDpi(metrics.DriveBarWidth, dpi);
+  scaled.SeparatorHeight = ScaleForDpi(metrics.SeparatorHeight, dpi);
+  scaled.MenuMargin = ScaleForDpi(metrics.MenuMargin, dpi);
+  scaled.DriveBarInset = ScaleForDpi(metrics.DriveBarInset, dpi);
+  return scaled;
 }
 
 namespace {
@@ -103,9 +117,9 @@ MenuRect CentredTextBox(const MenuRect& textBox, const MenuRect& item, int textH
   return box;
 }
 
-MenuRect KeyColumn(const MenuRect& textBox, int keyColumnWidth) {
+MenuRect KeyColumn(const MenuRect& textBox, const MenuMetrics& metrics, int keyColumnWidth) {
   MenuRect column = textBox;
-  column.left = textBox.right - keyColumnWidth - 4;
+  column.left = textBox.right - keyColumnWidth - 2 * metrics.MenuMargin;
   return column;
 }
 
@@ -114,7 +128,8 @@ DriveBar DriveBarFor(const MenuRect& item, const MenuMetrics& metrics, int drive
   DriveBar bar;
   if (freeMB == -1 || totalMB == 0) return bar;
   bar.shown = true;
-  bar.frame = {driveBarLeft, item.top + 3, driveBarLeft + metrics.DriveBarWidth, item.bottom - 3};
+  bar.frame = {driveBarLeft, item.top + metrics.DriveBarInset, driveBarLeft + metrics.DriveBarWidth,
+               item.bottom - metrics.DriveBarInset};
   // Sizes reach millions of MB units; their product with the width does not
   // fit 32 bits.
   const int64_t share = int64_t{freeMB} * metrics.DriveBarWidth / totalMB;

@@ -43,7 +43,7 @@ struct MenuLook {
   bool largeIcons = true;
 };
 
-// Pixels.
+// Pixels at 96 dpi until scaled.
 struct MenuMetrics {
   int LogoBandWidth = 25;
   int MenuItemHeight = 31;
@@ -51,17 +51,22 @@ struct MenuMetrics {
   int DriveBarWidth = 100;
   int SeparatorHeight = 6;
   int MenuMargin = 2;
+  int DriveBarInset = 3;  // above and below the bar
 };
 
 // The metrics after the settings are applied; `textHeight` is the height of
-// "fg" in the menu font. Large icons keep the submenu height it had.
+// "fg" in the menu font at 96 dpi. Large icons keep the submenu height it
+// had.
 MenuMetrics ApplyMenuLook(const MenuMetrics& previous, const MenuLook& look, int textHeight);
+
+// Every figure of `metrics` at `dpi`.
+MenuMetrics ScaleMenuMetrics(const MenuMetrics& metrics, int dpi);
 
 // What one menu's measuring has found; reset before the menu is tracked.
 struct MenuMeasureState {
   int KeyWidthDrives = 0;  // widest shortcut-key text of a drive item
   int KeyWidthOther = 0;   // and of any other item
-  int DriveBarLeft = 0;    // where every drive bar starts
+  int DriveBarLeft = 0;    // where every drive bar starts, from the item's left edge
   bool LogoDrawn = false;  // the root menu's band is finished
 
   void Reset() { *this = MenuMeasureState(); }
@@ -132,8 +137,9 @@ MenuRect SeparatorEdge(const MenuRect& item, const MenuMetrics& metrics);
 MenuRect CentredTextBox(const MenuRect& textBox, const MenuRect& item, int textHeight);
 
 // The right-hand column of the shortcut-key texts: as wide as the widest key
-// text of the item's group, so that the group's keys line up.
-MenuRect KeyColumn(const MenuRect& textBox, int keyColumnWidth);
+// text of the item's group, so that the group's keys line up, and clear of
+// the item's right edge by two margins.
+MenuRect KeyColumn(const MenuRect& textBox, const MenuMetrics& metrics, int keyColumnWidth);
 
 // A drive's bar: its frame and the grey part inside it that shows the free
 // share. No bar when the free space or the size is unknown.

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "common/DpiScale.h"
 #include "framework/AppWindow.h"
+#include "framework/Dpi.h"
 #include "framework/Dialog.h"
 #include "menu/MenuIds.h"
 #include "menu/MenuLayout.h"
@@ -15,9 +17,6 @@
 #include "windows/WindowKind.h"
 
 namespace {
-
-constexpr int kLargeIcon = 32;
-constexpr int kSmallIcon = 16;
 
 const MenuItemData& RecordOf(ULONG_PTR itemData) {
   static const MenuItemData kEmpty{};
@@ -114,23 +113,32 @@ struct ItemIcon {
 };
 
 // A user-defined window's own class icon stands for it in the root menu.
-HICON WindowIcon(const MenuArt& art, const MenuItemData& record, bool large) {
+HICON WindowIcon(const MenuArt& art, const MenuItemData& record, bool large, int size) {
   if (record.nKind >= 0 && record.nKind < kUserDefinedKind)
-    return art.Icon(kKindIcons[record.nKind], large);
+    return art.IconOfSize(kKindIcons[record.nKind], size);
   return reinterpret_cast<HICON>(GetClassLongPtrA(record.hWnd, large ? GCLP_HICON : GCLP_HICONSM));
 }
 
+// The sizes icons are drawn in, the system's at the menu's DPI.
+struct IconSizes {
+  int large;
+  int small;
+};
+
 void ChooseIcon(const MenuArt& art, const MenuItemData& record, int32_t id, bool large,
-                ItemIcon& chosen) {
+                const IconSizes& sizes, ItemIcon& chosen) {
+  const int size = large ? sizes.large : sizes.small;
   for (const ItemIconRule& rule : kItemIcons) {
     if (id < rule.first || id > rule.last) continue;
     const UINT resource = static_cast<UINT>(rule.detail);
     switch (rule.source) {
-      case IconSource::kArt: chosen.icon = art.Icon(resource, large); break;
-      case IconSource::kSmallArt: chosen.icon = art.Icon(resource, false); break;
-      case IconSource::kKindArt: chosen.icon = art.Icon(kKindIcons[id - rule.first], false); break;
+      case IconSource::kArt: chosen.icon = art.IconOfSize(resource, size); break;
+      case IconSource::kSmallArt: chosen.icon = art.IconOfSize(resource, sizes.small); break;
+      case IconSource::kKindArt:
+        chosen.icon = art.IconOfSize(kKindIcons[id - rule.first], sizes.small);
+        break;
       case IconSource::kWindow:
-        if (record.hWnd) chosen.icon = WindowIcon(art, record, large);
+        if (record.hWnd) chosen.icon = WindowIcon(art, record, large, size);
         break;
       case IconSource::kSpecialFolder: chosen.Own(SpecialFolderSmallIcon(rule.detail)); break;
       case IconSource::kDesktopFile:
@@ -142,13 +150,14 @@ void ChooseIcon(const MenuArt& art, const MenuItemData& record, int32_t id, bool
 }
 
 void DrawItemIcon(HDC dc, HICON icon, const MenuItemCells& cells, const MenuRect& item,
-                  bool rootItem, bool largeIcons) {
+                  bool rootItem, bool largeIcons, const IconSizes& sizes, int margin) {
   if (!icon) return;
   if (rootItem && largeIcons)
-    DrawIconEx(dc, cells.icon.left + 1, item.top, icon, kLargeIcon, kLargeIcon, 0, nullptr, DI_NORMAL);
-  else
-    DrawIconEx(dc, cells.icon.left + 1, item.top + 2, icon, kSmallIcon, kSmallIcon, 0, nullptr,
+    DrawIconEx(dc, cells.icon.left + 1, item.top, icon, sizes.large, sizes.large, 0, nullptr,
                DI_NORMAL);
+  else
+    DrawIconEx(dc, cells.icon.left + 1, item.top + margin, icon, sizes.small, sizes.small, 0,
+               nullptr, DI_NORMAL);
 }
 
 }  // namespace
@@ -166,19 +175,26 @@ MenuLook CurrentMenuLook() {
 
 void MenuStyle::UpdateMetrics() {
   metricsStale_ = false;
+  // Measured at the DPI of the screen's device context, kept at 96 dpi: each
+  // opening scales them to its own.
+  const int dpi = SystemDpi();
   const ScreenDC screen;
-  const UniqueGdiObject font(MakeFont());
+  const UniqueGdiObject font(MakeFont(dpi));
   const SelectedObject selected(screen.Get(), font.Get());
   SIZE size{};
   GetTextExtentPoint32A(screen.Get(), "fg", 2, &size);
-  metrics_ = ApplyMenuLook(metrics_, CurrentMenuLook(), size.cy);
+  metrics_ = ApplyMenuLook(metrics_, CurrentMenuLook(), MulDiv(size.cy, kDesignDpi, dpi));
 }
 
 void MenuStyle::RefreshIfStale() {
   if (metricsStale_) UpdateMetrics();
 }
 
-HFONT MenuStyle::MakeFont() const { return haveFont_ ? CreateFontIndirectA(&font_) : nullptr; }
+HFONT MenuStyle::MakeFont(int dpi) const {
+  LOGFONTA font{};
+  if (MenuFontForDpi(dpi, font)) return CreateFontIndirectA(&font);
+  return haveFont_ ? CreateFontIndirectA(&font_) : nullptr;
+}
 
 void MenuStyle::CaptureFont(HDC dc) {
   if (haveFont_) return;
@@ -216,14 +232,17 @@ const MenuMetrics& FreshMetrics(MenuStyle& style) {
 
 }  // namespace
 
-MenuPainter::MenuPainter(MenuStyle& style, const MenuItemList& items)
+MenuPainter::MenuPainter(MenuStyle& style, const MenuItemList& items, int dpi)
     : style_(style),
       items_(items),
-      metrics_(FreshMetrics(style)),
+      dpi_(dpi),
+      metrics_(ScaleMenuMetrics(FreshMetrics(style), dpi)),
       look_(CurrentMenuLook()),
+      largeIconSize_(SystemMetricForDpi(SM_CXICON, dpi)),
+      smallIconSize_(SystemMetricForDpi(SM_CXSMICON, dpi)),
       halfScreenWidth_(GetSystemMetrics(SM_CXFULLSCREEN) / 2),
       dc_(CreateCompatibleDC(nullptr)),
-      font_(style.MakeFont()) {
+      font_(style.MakeFont(dpi)) {
   if (dc_ && font_) selected_.emplace(dc_.Get(), font_.Get());
 }
 
@@ -253,7 +272,7 @@ void MenuPainter::Measure(MEASUREITEMSTRUCT& request) {
 
 void MenuPainter::DrawDriveBar(HDC dc, const MenuItemData& record, const MenuRect& item) const {
   const DriveBar bar =
-      DriveBarFor(item, metrics_, state_.DriveBarLeft, record.nFreeMB, record.nTotalMB);
+      DriveBarFor(item, metrics_, item.left + state_.DriveBarLeft, record.nFreeMB, record.nTotalMB);
   if (!bar.shown) return;
   // The menu's device context may come with a null pen and the menu's own
   // brush (Wine's does), which would leave the bar without its outline.
@@ -279,7 +298,7 @@ void MenuPainter::PaintText(HDC dc, const std::string& text, int32_t id, const M
   }
   DrawTextA(dc, parts.label.c_str(), -1, &rect, kFormat);
   const int keyWidth = menu_id::IsDriveId(id) ? state_.KeyWidthDrives : state_.KeyWidthOther;
-  RECT keyRect = ToRect(KeyColumn(box, keyWidth));
+  RECT keyRect = ToRect(KeyColumn(box, metrics_, keyWidth));
   DrawTextA(dc, parts.key.c_str(), -1, &keyRect, kFormat);
 }
 
@@ -294,7 +313,8 @@ void MenuPainter::PaintLogoBand(HDC dc, const MenuRect& logoCell, const MenuRect
     SetBkColor(dc, previous);
   }
   if (!items_.IsLastRootItem(record)) return;
-  if (look_.logo && style_.Art().Logo()) DrawLogoBitmap(dc, 0, item.bottom, style_.Art().Logo());
+  const HBITMAP logo = style_.Art().LogoAt(dpi_);
+  if (look_.logo && logo) DrawLogoBitmap(dc, 0, item.bottom, logo);
   state_.LogoDrawn = true;
   if (item.bottom > GetSystemMetrics(SM_CYFULLSCREEN) && look_.largeIcons)
     style_.AskWhetherToUseSmallIcons();
@@ -304,6 +324,9 @@ void MenuPainter::Draw(const DRAWITEMSTRUCT& request) {
   const HDC dc = request.hDC;
   style_.CaptureFont(dc);
   if (!(request.itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
+  // Drawn in the font it was measured in, whatever the menu's DC holds.
+  std::optional<SelectedObject> drawFont;
+  if (font_) drawFont.emplace(dc, font_.Get());
   const MenuItemData& record = RecordOf(request.itemData);
   const int32_t id = IdOf(request.itemID, request.itemData);
   const std::string text = WithoutTrailingBlanks(record.szText);
@@ -330,8 +353,10 @@ void MenuPainter::Draw(const DRAWITEMSTRUCT& request) {
     if (!record.hWnd && menu_id::IsDriveId(id)) DrawDriveBar(dc, record, item);
     if (look_.icons) {
       ItemIcon icon;
-      ChooseIcon(style_.Art(), record, id, look_.largeIcons, icon);
-      DrawItemIcon(dc, icon.icon, cells, item, !submenuItem, look_.largeIcons);
+      const IconSizes sizes{largeIconSize_, smallIconSize_};
+      ChooseIcon(style_.Art(), record, id, look_.largeIcons, sizes, icon);
+      DrawItemIcon(dc, icon.icon, cells, item, !submenuItem, look_.largeIcons, sizes,
+                   metrics_.MenuMargin);
     }
   }
   SetTextColor(dc, oldText);

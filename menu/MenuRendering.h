@@ -31,9 +31,10 @@ class MenuStyle {
   const MenuMetrics& Metrics() const { return metrics_; }
   const MenuArt& Art() const { return art_; }
 
-  // The menu's font, as captured from the first item ever drawn; null
-  // before. The caller owns the font.
-  HFONT MakeFont() const;
+  // The menu's font at `dpi`: the system's menu font at that DPI, or where
+  // the system cannot tell it, the one captured from the first item ever
+  // drawn (null before). The caller owns the font.
+  HFONT MakeFont(int dpi) const;
   void CaptureFont(HDC dc);
 
   // The too-long question, asked while the last root item is drawn.
@@ -52,13 +53,14 @@ class MenuStyle {
 };
 
 // One opening's measuring and drawing: its metrics and look (fixed for the
-// menu on screen, whatever the too-long answer changes), the widths that
-// measuring finds, and one device context and font that measure every item
-// (each new font is realised again on its first use, and each screen DC is
-// a trip to the window server).
+// menu on screen, whatever the too-long answer changes) at the DPI of the
+// screen it opens on, the widths that measuring finds, and one device
+// context and font that measure every item and draw it too (each new font
+// is realised again on its first use, and each screen DC is a trip to the
+// window server).
 class MenuPainter {
  public:
-  MenuPainter(MenuStyle& style, const MenuItemList& items);
+  MenuPainter(MenuStyle& style, const MenuItemList& items, int dpi);
   MenuPainter(const MenuPainter&) = delete;
   MenuPainter& operator=(const MenuPainter&) = delete;
 
@@ -79,8 +81,11 @@ class MenuPainter {
 
   MenuStyle& style_;
   const MenuItemList& items_;
+  const int dpi_;
   const MenuMetrics metrics_;
   const MenuLook look_;
+  const int largeIconSize_;
+  const int smallIconSize_;
   const int halfScreenWidth_;
   MenuMeasureState state_;
   // Destroyed in reverse: the font is deselected before it and the DC go.

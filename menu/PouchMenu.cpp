@@ -1,6 +1,7 @@
 #include "menu/PouchMenu.h"
 
 #include "framework/AppWindow.h"
+#include "framework/Dpi.h"
 #include "hotkeys/HotKeyList.h"
 #include "menu/PouchMenuSections.h"
 #include "menu/MenuCommands.h"
@@ -44,8 +45,8 @@ constexpr KindSubmenu kMinimizeSubmenu = {menu_id::kMinimizeKindFirst, menu_id::
 
 }  // namespace
 
-PouchMenu::PouchMenu(MenuStyle& style)
-    : painter_(style, items_), root_(CreatePopupMenu()) {}
+PouchMenu::PouchMenu(MenuStyle& style, int dpi)
+    : painter_(style, items_, dpi), root_(CreatePopupMenu()) {}
 
 void PouchMenu::AppendSubmenu(int32_t entryId, UINT nameId, bool separatorFirst) {
   const HMENU submenu = CreatePopupMenu();
@@ -171,7 +172,10 @@ bool PouchMenuHost::OnMenuMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 
 int ShowPouchMenu(PouchMenuHost& host, int surface, int x, int y) {
   if (host.open_) return 0;
-  PouchMenu menu(host.style_);
+  // The menu opens at the surface's point, or else at the pointer.
+  POINT at{x, y};
+  if (x == -1 && y == -1 && !GetCursorPos(&at)) at = POINT{0, 0};
+  PouchMenu menu(host.style_, DpiAtPoint(at));
   host.open_ = &menu;
   if (menu.Build()) menu.Execute(static_cast<int32_t>(menu.Track(surface, x, y)));
   host.open_ = nullptr;

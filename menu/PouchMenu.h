@@ -16,7 +16,8 @@ class PouchMenuHost;
 
 class PouchMenu {
  public:
-  explicit PouchMenu(MenuStyle& style);
+  // Measured and drawn at `dpi`, that of the screen it opens on.
+  PouchMenu(MenuStyle& style, int dpi);
   PouchMenu(const PouchMenu&) = delete;
   PouchMenu& operator=(const PouchMenu&) = delete;
 

@@ -43,7 +43,7 @@ TEST(ItemCells, SeparatorTextCentringAndKeyColumn) {
   const MenuRect text{67, 100, 305, 131};
   EXPECT_EQ(CentredTextBox(text, kRootItem, 16), (MenuRect{67, 107, 305, 131}));
   EXPECT_EQ(CentredTextBox(text, kRootItem, 40).top, 100);  // taller than the item
-  EXPECT_EQ(KeyColumn(text, 40), (MenuRect{261, 100, 305, 131}));
+  EXPECT_EQ(KeyColumn(text, kLarge, 40), (MenuRect{261, 100, 305, 131}));
 }
 
 TEST(DriveBarFor, FrameAndFreeShareWithinTheBar) {
