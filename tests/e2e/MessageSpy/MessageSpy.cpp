@@ -41,6 +41,7 @@ void ReadMenu(spy::Block& block, HMENU menu, LPARAM request) {
     item.id = GetMenuItemID(menu, i);
     item.text[0] = '\0';
     GetMenuStringA(menu, static_cast<UINT>(i), item.text, sizeof item.text, MF_BYPOSITION);
+    if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &item.rect)) item.rect = RECT{};
   }
   block.menuCount = used;
   InterlockedExchange64(&block.menuRequest, request);

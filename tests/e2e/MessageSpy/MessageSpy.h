@@ -46,6 +46,7 @@ struct MenuItem {
   uint32_t id;     // 0 for a separator
   uint32_t state;  // MF_ flags: type, state and MF_POPUP
   char text[64];
+  RECT rect;  // on the screen while the menu shows; empty otherwise
 };
 
 struct Block {
