@@ -14,7 +14,10 @@
 #                                         the options sheet's two pages, the
 #     window dialogs and the shortcut dialogs, as the end-to-end tests that
 #     drive them show them;
-#   desktop.png, main-window.png          the main window as it starts.
+#   desktop.png, main-window.png          the main window as it starts;
+#   main-window-144dpi.png, pouch-menu-144dpi.png, options-144dpi.png,
+#   set-shortcut-key-144dpi.png           the same at 144 dpi, in a bench of
+#     their own, as the high-DPI end-to-end tests show them.
 # STOWPOUCH_BUILD names another build folder.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,6 +25,21 @@ build="${STOWPOUCH_BUILD:-$root/build/x86_64}"
 out="$build/screenshots"
 mkdir -p "$out"
 . "$root/tests/support/winebench.sh"
+
+# At 144 dpi first: that bench is a copy of the build's prefix, which must be
+# ready and without a server of its own then.
+if [ -x "$build/bin/e2e_tests.exe" ]; then
+  "$root/tests/support/ready-prefix.sh" "$build"
+  STOWPOUCH_PICTURES="Z:$(echo "$out" | tr / '\\')" BENCH_SHARD=screenshots-144dpi BENCH_DPI=144 \
+    "$build/wine-run" "$build/bin/e2e_tests.exe" --gtest_filter='HighDpiTest.*' >/dev/null ||
+    echo "screenshot.sh: a high-DPI test failed; see its pictures" >&2
+  for picture in main-window-144dpi pouch-menu-144dpi options-144dpi set-shortcut-key-144dpi; do
+    [ -f "$out/$picture.bmp" ] || continue
+    convert "$out/$picture.bmp" "$out/$picture.png"
+    rm -f "$out/$picture.bmp"
+  done
+fi
+
 export BENCH_OWN_DISPLAY=1
 bench_enter "$build"
 trap 'bench_leave "$build"' EXIT

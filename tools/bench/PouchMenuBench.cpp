@@ -33,6 +33,7 @@
 
 #include "app/LaunchRequests.h"
 #include "framework/AppWindow.h"
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "menu/DiskFreeSpace.h"
 #include "menu/MenuArt.h"
@@ -627,6 +628,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: PouchMenuBench [-r REPETITIONS] [-m MENUS]\n");
     return 2;
   }
+  // As Stowpouch.exe's manifest asks: the menu sees the screen's own DPI.
+  using SetContext = BOOL(WINAPI*)(HANDLE);
+  const auto setAwareness = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "SetProcessDpiAwarenessContext")));
+  if (setAwareness) setAwareness(reinterpret_cast<HANDLE>(-4));  // per monitor, version 2
+  std::printf("screen at %d dpi\n", SystemDpi());
   CoInitialize(nullptr);
   const int result = Run(options);
   std::fflush(stdout);

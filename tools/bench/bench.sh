@@ -12,7 +12,7 @@
 #     and 100 folder windows of another process and 95 desktop entries,
 #     against a bare pass over the windows plus a bare owner-drawn menu of as
 #     many items, and its leaks (GDI objects, menu handles, working set)
-#     over 1,000 menus.
+#     over 1,000 menus; at 96 dpi and again at 144.
 #   IdleBench: the real Stowpouch.exe's CPU time over 60 s of idling against a
 #     bare dialog program beside it, and what its low-level hooks add to each
 #     mouse move and key event, also with its main thread stopped for 2 s
@@ -38,4 +38,6 @@ build/x86_64/wine-run build/x86_64/bin/HotKeyLoadBench.exe
 build/bench-native/HotKeyLoadBench
 build/x86_64/wine-run build/x86_64/bin/GraftlingBench.exe
 build/x86_64/wine-run build/x86_64/bin/PouchMenuBench.exe
+# The same at 144 dpi, in a bench of its own whose screen has that DPI.
+BENCH_SHARD=pouch-menu-144dpi BENCH_DPI=144 build/x86_64/wine-run build/x86_64/bin/PouchMenuBench.exe
 build/x86_64/wine-run build/x86_64/bin/IdleBench.exe -s "${IDLE_SECONDS:-60}"
