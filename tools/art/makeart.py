@@ -19,7 +19,7 @@ import struct
 import sys
 
 SS = 4                      # supersamples per axis
-ICON_SIZES = (16, 32, 64)
+ICON_SIZES = (16, 24, 32, 48, 64)
 
 
 # --------------------------------------------------------------------------
