@@ -84,8 +84,7 @@ BOOL CStowpouchDlg::OnInitDialog() {
   LayOutControls(nullptr);
   SendMessageA(m_hWnd, WM_SETICON, ICON_BIG,
                reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, true)));
-  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
-               reinterpret_cast<LPARAM>(m_art.Icon(IDR_MAINFRAME, false)));
+  SetSmallIcon();
   SetMainWindow(m_hWnd);
   // Windows hidden by a run that did not end cleanly are still ours to show.
   m_hiddenWindows.Load();
@@ -125,6 +124,14 @@ void CStowpouchDlg::LayOutControls(const RECT* suggested) {
                layout.picture.height, SWP_NOZORDER | SWP_NOACTIVATE);
   ShowPictureAtSize(picture, layout.picture.width, layout.picture.height);
   for (const ButtonPlace& place : layout.buttons) MoveControl(m_hWnd, place.id, place.x, place.y);
+}
+
+void CStowpouchDlg::SetSmallIcon() {
+  // The caption's and the tray's icon, at the small icon size of the
+  // window's DPI.
+  const int size = SystemMetricForDpi(SM_CXSMICON, WindowDpi(m_hWnd));
+  SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL,
+               reinterpret_cast<LPARAM>(m_art.IconOfSize(IDR_MAINFRAME, size)));
 }
 
 void CStowpouchDlg::ShowPictureAtSize(HWND picture, int width, int height) {
@@ -266,6 +273,7 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       // Moved to a screen of another DPI: the system suggests where the
       // window goes; the figures follow the new DPI.
       LayOutControls(reinterpret_cast<const RECT*>(lParam));
+      SetSmallIcon();
       result = 0;
       return true;
     case WM_QUERYDRAGICON:

@@ -36,6 +36,7 @@ class CStowpouchDlg : public CDialog {
   // to go after a change of DPI.
   void LayOutControls(const RECT* suggested);
   void ShowPictureAtSize(HWND picture, int width, int height);
+  void SetSmallIcon();
   // True when a dialog of ours is open: it is brought to the front then.
   bool BringOpenDialogForward();
   // The buttons' commands, also reached from the tray menu.
