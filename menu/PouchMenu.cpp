@@ -101,11 +101,12 @@ void PouchMenu::AppendDriveSection() {
   }
 }
 
-void PouchMenu::AppendPouchWindowSection(const PouchLists& lists, std::size_t total, bool sort) {
+void PouchMenu::AppendPouchWindowSection(const PouchLists& lists, const PouchTitles& titles,
+                                         std::size_t total, bool sort) {
   if (total > 0) AppendSectionSeparator(items_, root_.Get());
   int32_t listed = 0;
   for (std::size_t kind = 0; kind < lists.size(); ++kind) {
-    KindTitles kindTitles = ReadKindTitles(lists[kind]);
+    KindTitles kindTitles{titles[kind], lists[kind]};
     if (sort) SortWindowTitles(kindTitles.titles, kindTitles.windows, CompareTitlesIgnoringCase);
     AppendPouchWindowItems(items_, root_.Get(), static_cast<int>(kind), kindTitles, listed);
   }
@@ -121,7 +122,8 @@ bool PouchMenu::Build() {
   // One look at the desktop serves the Close, Minimize and window sections,
   // so the submenus always agree with the windows listed.
   PouchLists lists;
-  BuildPouchLists(lists, 1);
+  PouchTitles titles;
+  BuildTitledPouchLists(lists, titles, 1);
   counts_ = CountKinds(lists);
   std::size_t total = 0;
   for (std::size_t count : counts_) total += count;
@@ -130,7 +132,7 @@ bool PouchMenu::Build() {
   if (settings.DisplayMinimizeAll == 1 && total != 0)
     AppendSubmenu(menu_id::kMinimizeEntry, IDS_MINIMIZE, true);
   if (settings.DisplayDrive == 1) AppendDriveSection();
-  AppendPouchWindowSection(lists, total, settings.SortMenuItem == 1);
+  AppendPouchWindowSection(lists, titles, total, settings.SortMenuItem == 1);
   return true;
 }
 

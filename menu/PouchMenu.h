@@ -46,7 +46,8 @@ class PouchMenu {
   void AppendSubmenu(int32_t entryId, UINT nameId, bool separatorFirst);
   void FillPending(const PendingSubmenu& pending);
   void AppendDriveSection();
-  void AppendPouchWindowSection(const PouchLists& lists, std::size_t total, bool sort);
+  void AppendPouchWindowSection(const PouchLists& lists, const PouchTitles& titles,
+                                std::size_t total, bool sort);
 
   MenuItemList items_;
   MenuPainter painter_;

@@ -81,15 +81,6 @@ void FillKindSubmenu(MenuItemList& items, HMENU submenu, const KindCounts& count
   AppendOwnerDrawnItem(submenu, NewNamedRecord(items, kinds.allId, all));
 }
 
-KindTitles ReadKindTitles(const WindowList& windows) {
-  KindTitles kindTitles;
-  for (HWND window : windows) {
-    kindTitles.titles.push_back(WindowTitle(window));
-    kindTitles.windows.push_back(window);
-  }
-  return kindTitles;
-}
-
 void AppendPouchWindowItems(MenuItemList& items, HMENU root, int kind,
                             const KindTitles& kindTitles, int32_t& listed) {
   for (std::size_t i = 0; i < kindTitles.windows.size(); ++i) {

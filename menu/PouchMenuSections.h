@@ -47,7 +47,6 @@ struct KindTitles {
   std::vector<std::string> titles;
   std::vector<HWND> windows;
 };
-KindTitles ReadKindTitles(const WindowList& windows);
 
 // Appends one root item per window of `kind`, identifiers counting on from
 // `listed` (windows beyond the range are left out).

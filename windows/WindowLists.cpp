@@ -1,7 +1,9 @@
 #include "windows/WindowLists.h"
 
 #include <string>
+#include <utility>
 
+#include "framework/Controls.h"
 #include "settings/SettingsStore.h"
 #include "windows/ClassNames.h"
 #include "windows/WindowClass.h"
@@ -15,19 +17,13 @@ struct Candidate {
   HWND window;
   LONG_PTR style;
   std::string className;
+  std::string title;  // read once: each read is a trip to the window server
 };
 using CandidateList = std::vector<Candidate>;
 
 bool HasArea(HWND window) {
   RECT rect;
   return GetWindowRect(window, &rect) && rect.right != rect.left && rect.bottom != rect.top;
-}
-
-bool HasTitle(HWND window) {
-  // GetWindowText reads another program's title without sending it a
-  // message, so a hung program cannot stop us here.
-  char title[kTextCapacity];
-  return GetWindowTextA(window, title, kTextCapacity) > 0;
 }
 
 // A look at another process's window can be a round trip to the window
@@ -39,12 +35,16 @@ BOOL CALLBACK CollectCandidate(HWND window, LPARAM context) {
   const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
   if (!(style & WS_VISIBLE)) return TRUE;
   if ((style & (WS_POPUP | WS_CHILD)) && GetParent(window) != nullptr) return TRUE;
-  if (!HasArea(window) || !HasTitle(window)) return TRUE;
+  if (!HasArea(window)) return TRUE;
+  // WindowTitle reads another program's title without sending it a
+  // message, so a hung program cannot stop us here.
+  std::string title = WindowTitle(window);
+  if (title.empty()) return TRUE;
   // A window gone since EnumWindows listed it fails here; no IsWindow needed.
   char className[kTextCapacity];
   if (GetClassNameA(window, className, kTextCapacity) == 0) return TRUE;
   if (ClassNameEquals(className, kDesktopClass)) return TRUE;
-  reinterpret_cast<CandidateList*>(context)->push_back({window, style, className});
+  reinterpret_cast<CandidateList*>(context)->push_back({window, style, className, std::move(title)});
   return TRUE;
 }
 
@@ -122,7 +122,13 @@ int BuildKindClassLists(KindClassLists& names) {
 }
 
 int BuildPouchLists(PouchLists& lists, int includeMinimized) {
+  PouchTitles titles;
+  return BuildTitledPouchLists(lists, titles, includeMinimized);
+}
+
+int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized) {
   for (WindowList& list : lists) list.clear();
+  for (std::vector<std::string>& list : titles) list.clear();
   const CandidateList candidates = Candidates();
   KindClassLists kinds;
   BuildKindClassLists(kinds);
@@ -132,8 +138,9 @@ int BuildPouchLists(PouchLists& lists, int includeMinimized) {
     const int kind =
         PouchKindOfMatch(static_cast<WindowKind>(matched),
                          ContentOfFrame(candidate.window, candidate.className.c_str()), Settings());
-    if (kind >= 0)
-      lists[static_cast<std::size_t>(kind)].push_back(candidate.window);
+    if (kind < 0) continue;
+    lists[static_cast<std::size_t>(kind)].push_back(candidate.window);
+    titles[static_cast<std::size_t>(kind)].push_back(candidate.title);
   }
   return 1;
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 #include "windows/PouchRules.h"
@@ -30,6 +31,10 @@ int BuildKindClassLists(KindClassLists& names);
 // Empties `lists` and fills each kind's list with its pouch windows; with
 // includeMinimized 0 minimised windows are left out. Returns 1.
 int BuildPouchLists(PouchLists& lists, int includeMinimized);
+// The same, with each window's title, as read when it was found, at the
+// same place in `titles`.
+using PouchTitles = std::array<std::vector<std::string>, kWindowKindCount>;
+int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized);
 
 // Appends the candidates that are not pouch windows. Returns 1.
 int BuildOtherWindowList(WindowList& list, int includeMinimized);
