@@ -276,6 +276,10 @@ bool CStowpouchDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       SetSmallIcon();
       result = 0;
       return true;
+    case WM_DEVICECHANGE:
+      // A drive came or went, or changed its kind: the menu asks afresh.
+      m_pouchMenu.Style().DriveTypes().Forget();
+      return false;
     case WM_QUERYDRAGICON:
       result = reinterpret_cast<LRESULT>(m_art.Icon(IDR_MAINFRAME, true));
       return true;

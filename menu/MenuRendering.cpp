@@ -164,6 +164,14 @@ void DrawItemIcon(HDC dc, HICON icon, const MenuItemCells& cells, const MenuRect
 
 // --- what outlives an opening -----------------------------------------------
 
+namespace {
+
+unsigned QueryDriveType(const char* root) { return GetDriveTypeA(root); }
+
+}  // namespace
+
+MenuStyle::MenuStyle(const MenuArt& art) : art_(art), driveTypes_(QueryDriveType) {}
+
 MenuLook CurrentMenuLook() {
   const SettingsRecord& settings = Settings();
   MenuLook look;

@@ -1,14 +1,15 @@
 #pragma once
 // Measuring and painting the owner-drawn items of one opening of the pouch
 // menu, and what the menu keeps from one opening to the next: the metrics
-// that the settings decide, the font the menu draws with, the pictures and
-// the user's No to the too-long question.
+// that the settings decide, the font the menu draws with, the pictures, the
+// drives' types and the user's No to the too-long question.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
 #include "framework/Handles.h"
+#include "menu/DriveTypeCache.h"
 #include "menu/MenuArt.h"
 #include "menu/MenuLayout.h"
 #include "menu/MenuItemData.h"
@@ -18,7 +19,7 @@ MenuLook CurrentMenuLook();
 
 class MenuStyle {
  public:
-  explicit MenuStyle(const MenuArt& art) : art_(art) {}
+  explicit MenuStyle(const MenuArt& art);
   MenuStyle(const MenuStyle&) = delete;
   MenuStyle& operator=(const MenuStyle&) = delete;
 
@@ -30,6 +31,8 @@ class MenuStyle {
   void RefreshIfStale();
   const MenuMetrics& Metrics() const { return metrics_; }
   const MenuArt& Art() const { return art_; }
+  // The drives' types, kept from one opening to the next.
+  DriveTypeCache& DriveTypes() { return driveTypes_; }
 
   // The menu's font at `dpi`: the system's menu font at that DPI, or where
   // the system cannot tell it, the one captured from the first item ever
@@ -43,6 +46,7 @@ class MenuStyle {
 
  private:
   const MenuArt& art_;
+  DriveTypeCache driveTypes_;
   MenuMetrics metrics_;
   bool haveFont_ = false;
   LOGFONTA font_{};

@@ -22,9 +22,8 @@ int CompareTitlesIgnoringCase(const std::string& a, const std::string& b) {
   return order - 2;
 }
 
-bool DriveListed(char letter, const SettingsRecord& settings) {
-  const char root[] = {letter, ':', '\\', '\0'};
-  switch (GetDriveTypeA(root)) {
+bool DriveListed(unsigned type, const SettingsRecord& settings) {
+  switch (type) {
     case DRIVE_REMOVABLE:
       return settings.DisplayRemovable == 1;
     case DRIVE_FIXED:
@@ -46,7 +45,7 @@ constexpr KindSubmenu kMinimizeSubmenu = {menu_id::kMinimizeKindFirst, menu_id::
 }  // namespace
 
 PouchMenu::PouchMenu(MenuStyle& style, int dpi)
-    : painter_(style, items_, dpi), root_(CreatePopupMenu()) {}
+    : style_(style), painter_(style, items_, dpi), root_(CreatePopupMenu()) {}
 
 void PouchMenu::AppendSubmenu(int32_t entryId, UINT nameId, bool separatorFirst) {
   const HMENU submenu = CreatePopupMenu();
@@ -91,11 +90,14 @@ void PouchMenu::AppendDriveSection() {
   // The separator stands even when no drive qualifies.
   AppendSectionSeparator(items_, root_.Get());
   const SettingsRecord& settings = Settings();
-  // Under Wine each type query costs a millisecond or more, and most
-  // letters name no drive.
+  // Most letters name no drive, and the types are kept from earlier
+  // openings.
   const DWORD present = GetLogicalDrives();
+  DriveTypeCache& types = style_.DriveTypes();
+  types.Present(present);
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    if (!(present & (1u << (letter - 'A'))) || !DriveListed(letter, settings)) continue;
+    if (!(present & (1u << (letter - 'A'))) || !DriveListed(types.TypeOf(letter), settings))
+      continue;
     AppendDriveItem(items_, root_.Get(), letter, painter_.Font(),
                     painter_.Metrics().DriveBarWidth, FindFolderHotKeyText);
   }

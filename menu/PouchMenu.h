@@ -49,6 +49,7 @@ class PouchMenu {
   void AppendPouchWindowSection(const PouchLists& lists, const PouchTitles& titles,
                                 std::size_t total, bool sort);
 
+  MenuStyle& style_;
   MenuItemList items_;
   MenuPainter painter_;
   KindCounts counts_{};
