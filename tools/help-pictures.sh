@@ -20,8 +20,8 @@ mkdir -p "$images"
 # Where the menus stand on the bench desktop.
 crop_of() {
   case $1 in
-    pouch-menu.png) echo 542x501+101+247 ;;
-    pouch-menu-small.png) echo 475x336+134+412 ;;
+    pouch-menu.png) echo 471x501+143+247 ;;
+    pouch-menu-small.png) echo 404x336+177+412 ;;
     tray-menu.png) echo 213x137+811+631 ;;
   esac
 }
