@@ -311,18 +311,27 @@ void MenuPainter::PaintText(HDC dc, const std::string& text, int32_t id, const M
 }
 
 void MenuPainter::PaintLogoBand(HDC dc, const MenuRect& logoCell, const MenuRect& item,
-                                const MenuItemData* record) {
-  // Once finished, later redraws (selection changes) leave the band alone.
-  if (state_.LogoDrawn) return;
+                                const MenuItemData* record, bool wholeItem) {
+  // Once finished, selection changes leave the band alone; an item drawn
+  // whole again (the menu uncovered) gets its part of the band back, the
+  // logo's slice included.
+  if (state_.LogoDrawn && !wholeItem) return;
+  const HBITMAP logo = look_.logo ? style_.Art().LogoAt(dpi_) : nullptr;
   if (look_.logo && !logoCell.IsEmpty()) {
     const RECT band = ToRect(logoCell);
     const COLORREF previous = SetBkColor(dc, RGB(0, 0, 0));
     ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &band, nullptr, 0, nullptr);
     SetBkColor(dc, previous);
+    if (state_.LogoDrawn && logo) {
+      const int saved = SaveDC(dc);
+      IntersectClipRect(dc, band.left, band.top, band.right, band.bottom);
+      DrawLogoBitmap(dc, 0, logoBottom_, logo);
+      RestoreDC(dc, saved);
+    }
   }
-  if (!items_.IsLastRootItem(record)) return;
-  const HBITMAP logo = style_.Art().LogoAt(dpi_);
-  if (look_.logo && logo) DrawLogoBitmap(dc, 0, item.bottom, logo);
+  if (state_.LogoDrawn || !items_.IsLastRootItem(record)) return;
+  if (logo) DrawLogoBitmap(dc, 0, item.bottom, logo);
+  logoBottom_ = item.bottom;
   state_.LogoDrawn = true;
   if (item.bottom > GetSystemMetrics(SM_CYFULLSCREEN) && look_.largeIcons)
     style_.AskWhetherToUseSmallIcons();
@@ -342,7 +351,8 @@ void MenuPainter::Draw(const DRAWITEMSTRUCT& request) {
   const bool submenuItem = menu_id::IsSubmenuItemId(id);
   const MenuRect item = FromRect(request.rcItem);
   const MenuItemCells cells = ItemCells(item, metrics_, look_, submenuItem);
-  PaintLogoBand(dc, cells.logo, item, reinterpret_cast<const MenuItemData*>(request.itemData));
+  PaintLogoBand(dc, cells.logo, item, reinterpret_cast<const MenuItemData*>(request.itemData),
+                (request.itemAction & ODA_DRAWENTIRE) != 0);
 
   const bool selected = (request.itemState & ODS_SELECTED) != 0;
   const COLORREF oldText =

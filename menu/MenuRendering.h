@@ -81,7 +81,7 @@ class MenuPainter {
                 const MenuRect& item) const;
   void DrawDriveBar(HDC dc, const MenuItemData& record, const MenuRect& item) const;
   void PaintLogoBand(HDC dc, const MenuRect& logoCell, const MenuRect& item,
-                     const MenuItemData* record);
+                     const MenuItemData* record, bool wholeItem);
 
   MenuStyle& style_;
   const MenuItemList& items_;
@@ -92,6 +92,7 @@ class MenuPainter {
   const int smallIconSize_;
   const int halfScreenWidth_;
   MenuMeasureState state_;
+  int logoBottom_ = 0;  // where the logo's lower edge lies, once drawn
   // Destroyed in reverse: the font is deselected before it and the DC go.
   UniqueMemoryDC dc_;
   UniqueGdiObject font_;

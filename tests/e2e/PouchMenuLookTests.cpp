@@ -129,6 +129,19 @@ TEST_P(PouchMenuLookTest, LogoBandAndDriveBar) {
       ASSERT_EQ(kBlack, picture->At(x, y)) << "band pixel " << x << "," << y;
     }
 
+  // Uncovered (here: repainted whole), the menu draws its items whole again
+  // and each gets its part of the band back, the logo's slice included.
+  const ScreenPicture before = *picture;
+  RedrawWindow(root, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const auto bandAsBefore = [&] {
+    picture.emplace();
+    for (int y = menu.top + 8; y < menu.bottom - 4; ++y)
+      for (int x : {bandLeft, bandLeft + 12, bandLeft + 24})
+        if (picture->At(x, y) != before.At(x, y)) return false;
+    return true;
+  };
+  EXPECT_TRUE(WaitUntil(bandAsBefore)) << "the band is not whole after the menu was repainted";
+
   const std::optional<double> share = FirstDriveFreeShare();
   ASSERT_TRUE(share.has_value());
   EXPECT_NEAR(*share * look.barWidth, bar->greyPixels + 2, 1.0);
