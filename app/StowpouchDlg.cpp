@@ -18,6 +18,7 @@
 #include "app/TaskbarButtons.h"
 #include "app/TrayIcon.h"
 #include "app/TrayMenu.h"
+#include "common/DpiScale.h"
 #include "framework/Dpi.h"
 #include "framework/StartFolder.h"
 #include "framework/WinApp.h"
@@ -135,12 +136,13 @@ void CStowpouchDlg::SetSmallIcon() {
 }
 
 void CStowpouchDlg::ShowPictureAtSize(HWND picture, int width, int height) {
-  // The template's bitmap is drawn as it is at 96 dpi; at any other DPI a
-  // smooth copy of its size takes its place.
+  // The template's bitmap is drawn as it is at 96 dpi, without a second
+  // load at every start; at any other DPI a smooth copy of its size takes
+  // its place.
+  const LayoutRect design = MainWindowLayoutFor(kDesignDpi).picture;
+  if (!m_picture && width == design.width && height == design.height) return;
   const UniqueGdiObject original(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_PICTURE)));
-  BITMAP info{};
-  if (!original || !GetObjectA(original.Get(), sizeof info, &info)) return;
-  if (info.bmWidth == width && info.bmHeight == height && !m_picture) return;
+  if (!original) return;
   UniqueGdiObject stretched(
       StretchedBitmap(static_cast<HBITMAP>(original.Get()), width, height));
   if (!stretched) return;

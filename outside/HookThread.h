@@ -13,19 +13,9 @@
 #include <windows.h>
 
 #include "framework/Handles.h"
+#include "framework/SlimLocks.h"
 
 namespace outside {
-
-class ExclusiveLock {
- public:
-  explicit ExclusiveLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
-  ~ExclusiveLock() { ReleaseSRWLockExclusive(&lock_); }
-  ExclusiveLock(const ExclusiveLock&) = delete;
-  ExclusiveLock& operator=(const ExclusiveLock&) = delete;
-
- private:
-  SRWLOCK& lock_;
-};
 
 class HookThread {
  public:

@@ -11,7 +11,7 @@
 #include "shellext/FilterRules.h"
 #include "shellext/FilterVerdict.h"
 #include "shellext/GraftlingHeap.h"
-#include "shellext/GraftlingLock.h"
+#include "framework/SlimLocks.h"
 #include "shellext/GraftlingModule.h"
 
 namespace {

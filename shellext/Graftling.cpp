@@ -7,7 +7,7 @@
 #include <olectl.h>
 
 #include "shellext/FilterClassList.h"
-#include "shellext/GraftlingLock.h"
+#include "framework/SlimLocks.h"
 #include "shellext/GraftlingModule.h"
 #include "shellext/Registration.h"
 #include "shellext/TaskbarFilter.h"

@@ -4,7 +4,7 @@
 
 #include "common/SharedNames.h"
 #include "shellext/FilterClassList.h"
-#include "shellext/GraftlingLock.h"
+#include "framework/SlimLocks.h"
 #include "shellext/TaskbarTabControl.h"
 
 namespace {

@@ -140,15 +140,20 @@ HWND MakeTaskbarWindow(const char* className, HWND parent) {
                          windowClass.hInstance, nullptr);
 }
 
+// The old taskbar's tab control, under its task switch window in `tray`;
+// null when the tab class cannot be had.
+HWND MakeTaskbarTabControl(HWND tray) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
+  if (!InitCommonControlsEx(&controls)) return nullptr;
+  return CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 0, 0,
+                         MakeTaskbarWindow(kTaskSwitchClass, tray), nullptr, nullptr, nullptr);
+}
+
 TEST(GraftlingModule, TheLibraryStaysWhileACallIsInsideTheFilter) {
   const GraftlingLibrary library;
   ASSERT_TRUE(library.Loaded());
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
-  ASSERT_TRUE(InitCommonControlsEx(&controls));
   const UniqueWindow tray(MakeTaskbarWindow(kTrayWindowClass, nullptr));
-  const HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 0, 0,
-                                   MakeTaskbarWindow(kTaskSwitchClass, tray.Get()), nullptr,
-                                   nullptr, nullptr);
+  const HWND tab = MakeTaskbarTabControl(tray.Get());
   ASSERT_NE(tab, nullptr);
   ASSERT_EQ(FindTaskbarTabControl(), tab);
   g_library = &library;
@@ -233,12 +238,9 @@ TEST(GraftlingModule, AReloadShortOfMemoryFiltersNothingAndRaisesNothing) {
   settings.SetDword("Folder", 1);
   settings.SetText(kUserClassNameValue, "FarmNotepad\x01");
   settings.SetText(kUserAppCaptionValue, "FarmNotepad\x01");
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
-  ASSERT_TRUE(InitCommonControlsEx(&controls));
   const UniqueWindow tray(MakeTaskbarWindow(kTrayWindowClass, nullptr));
-  const HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 0, 0,
-                                   MakeTaskbarWindow(kTaskSwitchClass, tray.Get()), nullptr,
-                                   nullptr, nullptr);
+  const HWND tab = MakeTaskbarTabControl(tray.Get());
+  ASSERT_NE(tab, nullptr);
   ASSERT_EQ(FindTaskbarTabControl(), tab);
   const UniqueWindow folder(MakeTaskbarWindow("CabinetWClass", nullptr));
   const auto inserts = [&] {

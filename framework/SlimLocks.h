@@ -1,7 +1,8 @@
 #pragma once
 // Scoped holds of a slim reader/writer lock, which needs neither set-up nor
-// clean-up (SRWLOCK_INIT) and so suits a library without a runtime. Not
-// reentrant: code under a hold calls nothing that takes it again.
+// clean-up (SRWLOCK_INIT) and so suits a library without a runtime
+// (Graftling) as well as the hook libraries. Header only. Not reentrant:
+// code under a hold calls nothing that takes it again.
 #include <windows.h>
 
 class SharedLock {
