@@ -1,6 +1,7 @@
 #include "FarmWindows.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "windows/ClassNames.h"
 
@@ -26,6 +27,21 @@ farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth) {
   spec.plainChildren = 2;
   spec.documentViewDepth = depth;
   return spec;
+}
+
+void RunWhileDriving(const char* caption, const std::function<void()>& run,
+                     const std::function<void(HWND dialog)>& drive) {
+  std::thread driver([&] {
+    HWND dialog = nullptr;
+    if (WaitUntil([&] {
+          dialog = FindWindowA("#32770", caption);
+          return dialog != nullptr && IsWindowVisible(dialog);
+        }))
+      drive(dialog);
+    if (!WaitUntil([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
+  run();
+  driver.join();
 }
 
 void FarmTest::SetUp() {

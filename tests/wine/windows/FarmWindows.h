@@ -31,6 +31,13 @@ using test_support::WaitUntil;
 using farm::Spec;
 farm::WindowSpec WithDocumentView(farm::WindowSpec spec, int depth);
 
+// Runs `run`, which shows a modal dialog on this thread, while `drive` works
+// the dialog captioned `caption` from a second thread, as a person would; a
+// dialog still open after `drive` is cancelled, so that a failed step cannot
+// hold the test up.
+void RunWhileDriving(const char* caption, const std::function<void()>& run,
+                     const std::function<void(HWND dialog)>& drive);
+
 class FarmTest : public testing::Test {
  protected:
   void SetUp() override;

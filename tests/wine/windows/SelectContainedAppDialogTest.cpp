@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <thread>
 
 #include "FarmWindows.h"
 #include "framework/Controls.h"
@@ -30,21 +29,11 @@ std::vector<std::string> Rows(HWND list) {
 
 class SelectContainedAppDialogTest : public FarmTest {
  protected:
-  // Runs the pick while `drive` works the dialog; a dialog still open after
-  // it is cancelled, so that a failed step cannot hold the test up.
   Pick PickWhile(const std::function<void(HWND dialog)>& drive, HWND owner = nullptr) {
-    std::thread driver([&] {
-      HWND dialog = nullptr;
-      if (WaitUntil([&] {
-            dialog = FindWindowA("#32770", "Select Contained Application");
-            return dialog != nullptr && IsWindowVisible(dialog);
-          }))
-        drive(dialog);
-      if (!WaitUntil([&] { return !IsWindow(dialog); })) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    });
     Pick pick{false};
-    pick.picked = PickContainedApplication(owner, pick.title, pick.className);
-    driver.join();
+    RunWhileDriving(
+        "Select Contained Application",
+        [&] { pick.picked = PickContainedApplication(owner, pick.title, pick.className); }, drive);
     return pick;
   }
 
