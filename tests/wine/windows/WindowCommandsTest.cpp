@@ -123,8 +123,9 @@ TEST_F(WindowCommandsTest, TileFoldersMovesOnlyVisibleFolderWindows) {
   const WindowRect minimizedBefore = RectOf(minimizedFolder);
 
   // Tiling brings each folder to the front in turn, so the order is taken
-  // before.
-  const WindowList folders = InEnumerationOrder({folderA, folderB, folderC});
+  // before, once the new folder has stopped moving in it.
+  const WindowList folders =
+      WhileOrderHolds([&] { return InEnumerationOrder({folderA, folderB, folderC}); });
   MinimizeOthersAndTileFolders();
   EXPECT_TRUE(WaitUntil([&] { return Minimized(app) && Minimized(otherApp); }));
 
