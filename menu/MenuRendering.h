@@ -2,7 +2,8 @@
 // Measuring and painting the owner-drawn items of one opening of the pouch
 // menu, and what the menu keeps from one opening to the next: the metrics
 // that the settings decide, the font the menu draws with, the pictures, the
-// drives' types and the user's No to the too-long question.
+// drives' types, what the browser frames show and the user's No to the
+// too-long question.
 #include <windows.h>
 
 #include <optional>
@@ -13,6 +14,7 @@
 #include "menu/MenuArt.h"
 #include "menu/MenuLayout.h"
 #include "menu/MenuItemData.h"
+#include "windows/FrameContentCache.h"
 
 // The three look switches as the settings record has them now.
 MenuLook CurrentMenuLook();
@@ -31,8 +33,10 @@ class MenuStyle {
   void RefreshIfStale();
   const MenuMetrics& Metrics() const { return metrics_; }
   const MenuArt& Art() const { return art_; }
-  // The drives' types, kept from one opening to the next.
+  // The drives' types and what the browser frames show, kept from one
+  // opening to the next.
   DriveTypeCache& DriveTypes() { return driveTypes_; }
+  FrameContentCache& FrameContents() { return frameContents_; }
 
   // The menu's font at `dpi`: the system's menu font at that DPI, or where
   // the system cannot tell it, the one captured from the first item ever
@@ -47,6 +51,7 @@ class MenuStyle {
  private:
   const MenuArt& art_;
   DriveTypeCache driveTypes_;
+  FrameContentCache frameContents_;
   MenuMetrics metrics_;
   bool haveFont_ = false;
   LOGFONTA font_{};

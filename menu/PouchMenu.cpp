@@ -125,7 +125,7 @@ bool PouchMenu::Build() {
   // so the submenus always agree with the windows listed.
   PouchLists lists;
   PouchTitles titles;
-  BuildTitledPouchLists(lists, titles, 1);
+  BuildTitledPouchLists(lists, titles, 1, &style_.FrameContents());
   counts_ = CountKinds(lists);
   std::size_t total = 0;
   for (std::size_t count : counts_) total += count;

@@ -6,6 +6,8 @@
 // Class names compare without regard to case, in the system code page.
 bool ClassNameEquals(const char* a, const char* b);
 
-// Whether a "Shell DocObject View" window is among the descendants of
-// `parent`: a browser frame that has one shows a document, not a folder.
-bool HasDocumentView(HWND parent);
+// A "Shell DocObject View" window among the descendants of `parent`, or
+// null: a browser frame that has one shows a document, not a folder.
+HWND FindDocumentView(HWND parent);
+bool IsDocumentView(HWND window);
+inline bool HasDocumentView(HWND parent) { return FindDocumentView(parent) != nullptr; }

@@ -6,6 +6,7 @@
 #include "framework/Controls.h"
 #include "settings/SettingsStore.h"
 #include "windows/ClassNames.h"
+#include "windows/FrameContentCache.h"
 #include "windows/WindowClass.h"
 
 namespace {
@@ -68,8 +69,10 @@ bool IsBrowserFrameClass(const char* className) {
          ClassNameEquals(className, builtIn.browser.c_str());
 }
 
-FrameContent ContentOfFrame(HWND window, const char* className) {
+FrameContent ContentOfFrame(HWND window, const char* className,
+                            FrameContentCache* frames = nullptr) {
   if (!IsBrowserFrameClass(className)) return FrameContent::kNotAFrame;
+  if (frames) return frames->ContentOf(window);
   return HasDocumentView(window) ? FrameContent::kDocument : FrameContent::kFolder;
 }
 
@@ -126,7 +129,9 @@ int BuildPouchLists(PouchLists& lists, int includeMinimized) {
   return BuildTitledPouchLists(lists, titles, includeMinimized);
 }
 
-int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized) {
+int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized,
+                          FrameContentCache* frames) {
+  if (frames) frames->BeginLook();
   for (WindowList& list : lists) list.clear();
   for (std::vector<std::string>& list : titles) list.clear();
   const CandidateList candidates = Candidates();
@@ -137,7 +142,8 @@ int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMin
     if (matched < 0 || !Included(candidate, includeMinimized)) continue;
     const int kind =
         PouchKindOfMatch(static_cast<WindowKind>(matched),
-                         ContentOfFrame(candidate.window, candidate.className.c_str()), Settings());
+                         ContentOfFrame(candidate.window, candidate.className.c_str(), frames),
+                         Settings());
     if (kind < 0) continue;
     lists[static_cast<std::size_t>(kind)].push_back(candidate.window);
     titles[static_cast<std::size_t>(kind)].push_back(candidate.title);

@@ -1,7 +1,8 @@
 #pragma once
 // Which top-level windows are on the desktop now: the candidates, the pouch
 // windows of each kind and the other application windows. Every list is read
-// afresh from the live desktop; nothing is cached between calls.
+// afresh from the live desktop; only what the browser frames show may come
+// from a cache the caller keeps.
 #include <windows.h>
 
 #include <array>
@@ -32,9 +33,11 @@ int BuildKindClassLists(KindClassLists& names);
 // includeMinimized 0 minimised windows are left out. Returns 1.
 int BuildPouchLists(PouchLists& lists, int includeMinimized);
 // The same, with each window's title, as read when it was found, at the
-// same place in `titles`.
+// same place in `titles`; what the frames show comes from `frames` if given.
 using PouchTitles = std::array<std::vector<std::string>, kWindowKindCount>;
-int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized);
+class FrameContentCache;
+int BuildTitledPouchLists(PouchLists& lists, PouchTitles& titles, int includeMinimized,
+                          FrameContentCache* frames = nullptr);
 
 // Appends the candidates that are not pouch windows. Returns 1.
 int BuildOtherWindowList(WindowList& list, int includeMinimized);

@@ -56,6 +56,7 @@ struct CreateRecord {
   std::int64_t owner;
   std::int32_t state;
   std::int32_t popup;
+  std::int32_t child;
   std::int32_t x;
   std::int32_t y;
   std::int32_t width;
@@ -80,6 +81,7 @@ inline std::vector<char> EncodeCreate(const WindowSpec& wanted) {
   record.owner = WindowToWire(wanted.owner);
   record.state = static_cast<std::int32_t>(wanted.state);
   record.popup = wanted.popup ? 1 : 0;
+  record.child = wanted.child ? 1 : 0;
   record.x = wanted.x;
   record.y = wanted.y;
   record.width = wanted.width;
@@ -121,6 +123,7 @@ inline bool DecodeCreate(const void* data, std::size_t size, WindowSpec* wanted)
   wanted->owner = WindowFromWire(record.owner);
   wanted->state = static_cast<ShowState>(record.state);
   wanted->popup = record.popup != 0;
+  wanted->child = record.child != 0;
   wanted->x = record.x;
   wanted->y = record.y;
   wanted->width = record.width;

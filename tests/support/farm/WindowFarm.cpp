@@ -100,7 +100,9 @@ bool AddChildren(HWND top, const WindowSpec& wanted) {
 
 HWND CreateFarmWindow(const WindowSpec& wanted) {
   if (!RegisterFarmClass(wanted.className.c_str())) return nullptr;
-  const DWORD style = wanted.popup ? WS_POPUP : WS_OVERLAPPEDWINDOW;
+  const DWORD style = wanted.child   ? WS_CHILD | WS_VISIBLE
+                      : wanted.popup ? WS_POPUP
+                                     : WS_OVERLAPPEDWINDOW;
   UniqueWindow window(CreateWindowExA(0, wanted.className.c_str(), wanted.title.c_str(), style,
                                       wanted.x, wanted.y, wanted.width, wanted.height, wanted.owner,
                                       nullptr, g_instance, nullptr));

@@ -20,6 +20,7 @@ struct WindowSpec {
   ShowState state = ShowState::kNormal;
   bool popup = false;     // WS_POPUP instead of WS_OVERLAPPEDWINDOW
   HWND owner = nullptr;   // a farm window that owns the new one
+  bool child = false;     // a WS_CHILD window inside `owner` instead
   int x = 40;
   int y = 40;
   int width = 320;

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "FarmWindows.h"
+#include "windows/FrameContentCache.h"
 #include "windows/WindowLists.h"
 
 namespace windows_test {
@@ -146,6 +147,31 @@ TEST_F(WindowListsTest, TheBrowserFrameTestLooksForADocumentViewAnywhereInside) 
   EXPECT_EQ(ClassifyBrowserFrame(nullptr), -1);
   ASSERT_TRUE(farm_.Destroy(browser));
   EXPECT_EQ(ClassifyBrowserFrame(browser), -1);
+}
+
+// Kept from one look to the next, what a frame shows still follows a
+// document view made inside it or gone from it.
+TEST_F(WindowListsTest, TheFrameCacheFollowsADocumentViewComingAndGoing) {
+  FrameContentCache frames;
+  std::vector<FrameContent> seen;
+  const auto look = [&] {
+    frames.BeginLook();
+    seen.push_back(frames.ContentOf(folder));
+    seen.push_back(frames.ContentOf(folderShowingPage));
+  };
+  look();
+  look();
+  farm::WindowSpec view = Spec("Shell DocObject View", "");
+  view.owner = folder;
+  view.child = true;
+  const HWND page = Make(view);
+  look();
+  ASSERT_TRUE(farm_.Destroy(page));
+  look();
+  using C = FrameContent;
+  EXPECT_EQ((std::vector<FrameContent>{C::kFolder, C::kDocument, C::kFolder, C::kDocument,
+                                       C::kDocument, C::kDocument, C::kFolder, C::kDocument}),
+            seen);
 }
 
 TEST_F(WindowListsTest, CandidatesAreAppendedInEnumerationOrder) {
