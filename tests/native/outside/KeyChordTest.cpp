@@ -77,6 +77,7 @@ const TakeCase kTakeCases[] = {
     {"ReleasedAfterTheWindowsKey", {D(kRWin), D('Q'), U(kRWin), U('Q'), D('Q')}, ". t . s ."},
     {"OtherChordsReported", {D(kLWin), D(kE), U(kE), D(kLShift), D('Q')}, ". 8:69 . . 12:81"},
     {"WindowsKeyNotReallyDown", {D(kLWin), D('Q'), U('Q'), D('Q')}, ". . . .", false},
+    {"ReleaseNeverSeenReportsNothing", {D(kLWin), D(kE), U(kE), D(kE)}, ". . . .", false},
 };
 
 class KeyChordTakeTest : public testing::TestWithParam<TakeCase> {};
