@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "../windows/FarmWindows.h"
+#include "common/SharedNames.h"
 #include "framework/AppWindow.h"
 #include "menu/MenuArt.h"
 #include "menu/MenuIds.h"
@@ -274,6 +276,79 @@ TEST_F(PouchWindowsTest, UnsortedInEnumerationOrderAndOnlyKindsWithWindows) {
   }));
   EXPECT_EQ(tracked.items, RootWithWindows(expected));
   ExpectKindSubmenus(tracked, {0, 2, 4});
+}
+
+// The item of `record` drawn as the menu draws it, at `rect` of a white
+// picture; the item's pixels.
+std::vector<uint32_t> DrawnItem(const MenuItemData* record, const RECT& rect) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = rect.right;
+  info.bmiHeader.biHeight = -rect.bottom;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const UniqueGdiObject picture(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+  const SelectedObject selected(dc.Get(), picture.Get());
+  PatBlt(dc.Get(), 0, 0, rect.right, rect.bottom, WHITENESS);
+  DRAWITEMSTRUCT request{};
+  request.CtlType = ODT_MENU;
+  request.itemID = static_cast<UINT>(record->nID);
+  request.itemAction = ODA_DRAWENTIRE;
+  request.hDC = dc.Get();
+  request.rcItem = rect;
+  request.itemData = reinterpret_cast<ULONG_PTR>(record);
+  LRESULT result = 0;
+  g_host->OnMenuMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request), result);
+  GdiFlush();
+  const auto* pixels = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> item;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    item.insert(item.end(), pixels + y * rect.right, pixels + (y + 1) * rect.right);
+  return item;
+}
+
+int MeasuredHeight(const MenuItemData* record) {
+  MEASUREITEMSTRUCT request{};
+  request.CtlType = ODT_MENU;
+  request.itemID = static_cast<UINT>(record->nID);
+  request.itemData = reinterpret_cast<ULONG_PTR>(record);
+  LRESULT result = 0;
+  g_host->OnMenuMessage(WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request), result);
+  return static_cast<int>(request.itemHeight);
+}
+
+// With large icons, a root whose last item ends below the screen asks
+// whether to switch to small ones. A Yes switches the settings, yet the
+// menu on screen goes on drawing in the look it opened with; the next menu
+// opens with small icons.
+TEST_F(PouchWindowsTest, AYesToTheTooLongQuestionWaitsForTheNextMenu) {
+  Settings().DisplayMenuLargeIcon = 1;
+  const int screenHeight = GetSystemMetrics(SM_CYFULLSCREEN);
+  std::vector<std::vector<uint32_t>> window;  // drawn before and after the answer
+  int heightBefore = 0;
+  Show([&] {
+    const MenuItemList& items = g_host->Open()->Items();
+    const MenuItemData* first = items.Find(menu_id::kPouchWindowFirst);
+    ASSERT_TRUE(first);
+    heightBefore = MeasuredHeight(first);
+    window.push_back(DrawnItem(first, {0, 10, 300, 10 + heightBefore}));
+    std::thread answer([] {
+      HWND box = nullptr;
+      if (WaitUntil([&] { return (box = FindWindowA("#32770", STOWPOUCH_PROGRAM_NAME)) != nullptr; }))
+        PostMessageA(box, WM_COMMAND, IDYES, 0);
+    });
+    DrawnItem(items.Find(items.LastRootItemId()), {0, screenHeight - 20, 300, screenHeight + 11});
+    answer.join();
+    window.push_back(DrawnItem(first, {0, 10, 300, 10 + heightBefore}));
+  });
+  EXPECT_EQ(Settings().DisplayMenuLargeIcon, 0) << "no question, or not answered Yes";
+  ASSERT_EQ(window.size(), 2u);
+  EXPECT_TRUE(window[0] == window[1]) << "the open menu changed its look";
+  int heightAfter = 0;
+  Show([&] { heightAfter = MeasuredHeight(g_host->Open()->Items().Find(menu_id::kPouchWindowFirst)); });
+  EXPECT_LT(heightAfter, heightBefore);
 }
 
 }  // namespace
