@@ -34,12 +34,13 @@ void FrameContentCache::Listen() {
 }
 
 void FrameContentCache::BeginLook() {
-  // Takes in queued window events (and sent messages) and removes nothing.
-  MSG pending;
-  PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
   lastLook_.swap(entries_);
   entries_.clear();
-  if (g_treeChanges != treeChanges_ || !createHook_ || !parentHook_) lastLook_.clear();
+  // Takes in the window events still queued, and removes nothing; without
+  // the hooks nothing was kept, and nothing needs taking in.
+  MSG pending;
+  if (Listening()) PeekMessageA(&pending, nullptr, 0, 0, PM_NOREMOVE);
+  if (!Listening() || g_treeChanges != treeChanges_) lastLook_.clear();
   treeChanges_ = g_treeChanges;
 }
 
@@ -47,7 +48,6 @@ FrameContent FrameContentCache::ContentOf(HWND frame) {
   // Listening starts before the first look into a frame, so that nothing
   // made in it afterwards goes unnoticed; a failed hook keeps nothing.
   Listen();
-  const bool listening = createHook_ && parentHook_;
   const auto known = std::find_if(lastLook_.begin(), lastLook_.end(),
                                   [frame](const Entry& entry) { return entry.frame == frame; });
   HWND view = nullptr;
@@ -56,6 +56,6 @@ FrameContent FrameContentCache::ContentOf(HWND frame) {
     view = known->documentView;
   else
     view = FindDocumentView(frame);
-  if (listening) entries_.push_back({frame, view});
+  if (Listening()) entries_.push_back({frame, view});
   return view ? FrameContent::kDocument : FrameContent::kFolder;
 }

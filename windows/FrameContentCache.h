@@ -3,8 +3,8 @@
 // from one look at the desktop to the next. Looking into another program's
 // window tree is a trip to the window server for every window in it on some
 // systems, and the pouch looks at every frame each time it opens. What a
-// frame shows changes only when a window is made inside it or moved into it,
-// so any window made or given another parent anywhere makes the cache forget
+// frame shows changes only when a document view is made inside it or a
+// window is moved into it, so either, anywhere, makes the cache forget
 // everything; a frame last seen holding a document view is asked again
 // whether that view is still inside it, since its going sends us nothing.
 #include <windows.h>
@@ -33,6 +33,7 @@ class FrameContentCache {
   };
 
   void Listen();
+  bool Listening() const { return createHook_ && parentHook_; }
 
   std::vector<Entry> entries_;
   std::vector<Entry> lastLook_;
